@@ -1,0 +1,86 @@
+#include "conversion.h"
+#include "radix.h"
+#include "texts.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Ends the run if a write to standard output has failed: a failure is never reported as
+// success.
+void periksa_tulisan() {
+    if (std::cout) {
+        return;
+    }
+    const int galat = errno;
+    std::cerr << awalan_galat_tulis << std::strerror(galat) << std::endl;
+    akhiri_proses(1);
+}
+
+void siram() {
+    std::cout.flush();
+    periksa_tulisan();
+}
+
+bool keluaran_terminal() {
+#ifdef _WIN32
+    return _isatty(1) != 0;
+#else
+    return isatty(1) != 0;
+#endif
+}
+
+} // namespace
+
+std::streambuf &tunggu_jawaban() {
+    siram();
+    std::streambuf &in = *std::cin.rdbuf();
+    int c = in.sgetc();
+    while (spasi(c)) {
+        c = in.snextc();
+    }
+    if (c == std::char_traits<char>::eof()) {
+        tulis_baris();
+        akhiri_proses(0);
+    }
+    return in;
+}
+
+char baca_huruf() {
+    return static_cast<char>(tunggu_jawaban().sbumpc());
+}
+
+void tulis_baris(std::string_view teks) {
+    std::cout << teks << std::endl;
+    periksa_tulisan();
+}
+
+void bersihkan_layar() {
+    static const bool terminal = keluaran_terminal();
+    if (!terminal) {
+        return;
+    }
+#ifdef _WIN32
+    siram();
+    std::system("cls");
+#else
+    std::cout << urutan_bersih;
+    siram();
+#endif
+}
+
+void lapor_salah() {
+    bersihkan_layar();
+    tulis_baris(teks_salah);
+    tulis_baris();
+}

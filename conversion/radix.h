@@ -1,0 +1,35 @@
+// What the printers and the numeral readers share: the bases, the digit table, and the
+// digit scratch value.
+#pragma once
+
+#include <optional>
+#include <streambuf>
+
+inline constexpr int basis_biner = 2;
+inline constexpr int basis_oktal = 8;
+inline constexpr int basis_desimal = 10;
+inline constexpr int basis_heksa = 16;
+
+// The one table every base writes its digits from.
+inline constexpr char digit_tabel[] = "0123456789ABCDEF";
+
+// The digit most recently worked on: pushed by a printer or weighted by a reader.
+extern int sisa;
+
+// Reads a numeral answer in basis 2, 8 or 10 from in, whose next byte starts the answer:
+// an optional "+" or "-" and the decimal digits that follow, ending before the first byte
+// that is not a decimal digit (that byte stays in the input). Returns the value, or nothing
+// when the answer is wrong: no digits, a digit outside the base, or a value outside 32 bits
+// (basis 10: -2147483648 to 2147483647; basis 2 and 8: a 32-bit pattern, see
+// batas_nilai). A wrong answer is dropped up to the next whitespace.
+std::optional<int> baca_token(std::streambuf &in, int basis);
+
+// Reads a hexadecimal answer: the whole whitespace-delimited word that starts at in's next
+// byte, an optional sign, an optional "0x" or "0X", then digits 0-9, A-F, a-f. Range and
+// wrong answers as for baca_token. Memory does not grow with the word's length.
+std::optional<int> baca_kata_heksa(std::streambuf &in);
+
+// Whitespace as formatted extraction knows it in the C locale; it ends every answer.
+inline bool spasi(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}

@@ -1,0 +1,81 @@
+// The printers write a value's 32-bit pattern; boundary values in every base.
+#include "conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Captures what the printers write to standard output.
+class Printers : public testing::Test {
+  protected:
+    void SetUp() override { saved_ = std::cout.rdbuf(out_.rdbuf()); }
+    void TearDown() override { std::cout.rdbuf(saved_); }
+    std::string written() { return out_.str(); }
+
+  private:
+    std::ostringstream out_;
+    std::streambuf *saved_ = nullptr;
+};
+
+constexpr int int_min = std::numeric_limits<int>::min();
+constexpr int int_max = std::numeric_limits<int>::max();
+
+TEST_F(Printers, Binary) {
+    for (const int n : {0, 1, 10, 255, int_max, -1, -10, int_min}) {
+        ke_biner(n);
+    }
+    EXPECT_EQ(written(), "Hasil biner        : 0\n"
+                         "Hasil biner        : 1\n"
+                         "Hasil biner        : 1010\n"
+                         "Hasil biner        : 11111111\n"
+                         "Hasil biner        : 1111111111111111111111111111111\n"
+                         "Hasil biner        : 11111111111111111111111111111111\n"
+                         "Hasil biner        : 11111111111111111111111111110110\n"
+                         "Hasil biner        : 10000000000000000000000000000000\n");
+}
+
+TEST_F(Printers, Octal) {
+    for (const int n : {0, 1, 10, 255, int_max, -1, -10, int_min}) {
+        ke_oktal(n);
+    }
+    EXPECT_EQ(written(), "Hasil oktal        : 0\n"
+                         "Hasil oktal        : 1\n"
+                         "Hasil oktal        : 12\n"
+                         "Hasil oktal        : 377\n"
+                         "Hasil oktal        : 17777777777\n"
+                         "Hasil oktal        : 37777777777\n"
+                         "Hasil oktal        : 37777777766\n"
+                         "Hasil oktal        : 20000000000\n");
+}
+
+TEST_F(Printers, Hexadecimal) {
+    for (const int n : {0, 1, 10, 255, int_max, -1, -10, int_min, 0x1234ABCD}) {
+        ke_heksadesimal(n);
+    }
+    EXPECT_EQ(written(), "Hasil heksadesimal : 0\n"
+                         "Hasil heksadesimal : 1\n"
+                         "Hasil heksadesimal : A\n"
+                         "Hasil heksadesimal : FF\n"
+                         "Hasil heksadesimal : 7FFFFFFF\n"
+                         "Hasil heksadesimal : FFFFFFFF\n"
+                         "Hasil heksadesimal : FFFFFFF6\n"
+                         "Hasil heksadesimal : 80000000\n"
+                         "Hasil heksadesimal : 1234ABCD\n");
+}
+
+// Each printer starts from an empty digit stack, so no digit of one line leaks into the next.
+TEST_F(Printers, OneAfterAnother) {
+    ke_biner(-1);
+    ke_oktal(8);
+    ke_heksadesimal(0);
+    EXPECT_EQ(written(), "Hasil biner        : 11111111111111111111111111111111\n"
+                         "Hasil oktal        : 10\n"
+                         "Hasil heksadesimal : 0\n");
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+# Runs PROGRAM (through EMULATOR, if any) with CASE.in as standard input and checks that
+# standard output is CASE.out byte for byte, that standard error is empty, and that the exit
+# status is the one in CASE.status (0 when there is no such file).
+execute_process(
+  COMMAND ${EMULATOR} ${PROGRAM}
+  INPUT_FILE ${CASE}.in
+  OUTPUT_VARIABLE actual
+  ERROR_VARIABLE errors
+  RESULT_VARIABLE status
+  TIMEOUT 15)
+
+file(READ ${CASE}.out expected)
+set(expected_status 0)
+if(EXISTS ${CASE}.status)
+  file(STRINGS ${CASE}.status expected_status LIMIT_COUNT 1)
+endif()
+
+set(failures "")
+if(NOT status STREQUAL expected_status)
+  string(APPEND failures "exit status ${status}, expected ${expected_status}\n")
+endif()
+if(NOT errors STREQUAL "")
+  string(APPEND failures "standard error: ${errors}\n")
+endif()
+if(NOT actual STREQUAL expected)
+  file(WRITE ${ACTUAL} "${actual}")
+  string(APPEND failures "standard output differs from ${CASE}.out; it is in ${ACTUAL}\n")
+  find_program(DIFF diff)
+  if(DIFF)
+    execute_process(COMMAND ${DIFF} -u ${CASE}.out ${ACTUAL})
+  endif()
+endif()
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()
