@@ -42,22 +42,20 @@ bool keluaran_terminal() {
 
 } // namespace
 
-std::streambuf &tunggu_jawaban() {
+std::istream &tunggu_jawaban() {
     siram();
-    std::streambuf &in = *std::cin.rdbuf();
-    int c = in.sgetc();
-    while (spasi(c)) {
-        c = in.snextc();
+    while (spasi(std::cin.peek())) {
+        std::cin.ignore();
     }
-    if (c == std::char_traits<char>::eof()) {
+    if (std::cin.peek() == std::char_traits<char>::eof()) {
         tulis_baris();
         akhiri_proses(0);
     }
-    return in;
+    return std::cin;
 }
 
 char baca_huruf() {
-    return static_cast<char>(tunggu_jawaban().sbumpc());
+    return static_cast<char>(tunggu_jawaban().get());
 }
 
 void tulis_baris(std::string_view teks) {

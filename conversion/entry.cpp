@@ -14,7 +14,7 @@ namespace {
 int tanya_bilangan(std::string_view prompt, int basis) {
     for (;;) {
         std::cout << prompt;
-        std::streambuf &in = tunggu_jawaban();
+        std::istream &in = tunggu_jawaban();
         const auto nilai = basis == basis_heksa ? baca_kata_heksa(in) : baca_token(in, basis);
         if (nilai) {
             return *nilai;

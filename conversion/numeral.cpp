@@ -1,6 +1,7 @@
 #include "radix.h"
 
 #include <cstdint>
+#include <istream>
 #include <limits>
 #include <string>
 
@@ -34,10 +35,10 @@ int nilai_digit(int c) {
 }
 
 // Takes an optional sign; true for "-".
-bool baca_tanda(std::streambuf &in) {
-    const int c = in.sgetc();
+bool baca_tanda(std::istream &in) {
+    const int c = in.peek();
     if (c == '+' || c == '-') {
-        in.sbumpc();
+        in.ignore();
     }
     return c == '-';
 }
@@ -59,9 +60,9 @@ bool akhir_kata(int c) {
 }
 
 // Drops the rest of a wrong answer, up to the next whitespace or the end of input.
-std::nullopt_t buang_kata(std::streambuf &in) {
-    while (!akhir_kata(in.sgetc())) {
-        in.sbumpc();
+std::nullopt_t buang_kata(std::istream &in) {
+    while (!akhir_kata(in.peek())) {
+        in.ignore();
     }
     return std::nullopt;
 }
@@ -72,17 +73,17 @@ int bertanda(std::uint32_t besar, bool negatif) {
 
 } // namespace
 
-std::optional<int> baca_token(std::streambuf &in, int basis) {
+std::optional<int> baca_token(std::istream &in, int basis) {
     const bool negatif = baca_tanda(in);
     const std::uint32_t batas = batas_nilai(basis, negatif);
     std::uint32_t nilai = 0;
     bool ada_digit = false;
-    for (int c = in.sgetc(); c >= '0' && c <= '9'; c = in.sgetc()) {
+    for (int c = in.peek(); c >= '0' && c <= '9'; c = in.peek()) {
         const int digit = c - '0';
         if (digit >= basis || !tambah_digit(nilai, basis, digit, batas)) {
             return buang_kata(in);
         }
-        in.sbumpc();
+        in.ignore();
         ada_digit = true;
     }
     if (!ada_digit) {
@@ -91,26 +92,26 @@ std::optional<int> baca_token(std::streambuf &in, int basis) {
     return bertanda(nilai, negatif);
 }
 
-std::optional<int> baca_kata_heksa(std::streambuf &in) {
+std::optional<int> baca_kata_heksa(std::istream &in) {
     const bool negatif = baca_tanda(in);
     const std::uint32_t batas = batas_nilai(basis_heksa, negatif);
     std::uint32_t nilai = 0;
     bool ada_digit = false;
-    if (in.sgetc() == '0') {
-        in.sbumpc();
+    if (in.peek() == '0') {
+        in.ignore();
         ada_digit = true;
-        const int c = in.sgetc();
+        const int c = in.peek();
         if (c == 'x' || c == 'X') {
-            in.sbumpc();
+            in.ignore();
             ada_digit = false;
         }
     }
-    for (int c = in.sgetc(); !akhir_kata(c); c = in.sgetc()) {
+    for (int c = in.peek(); !akhir_kata(c); c = in.peek()) {
         const int digit = nilai_digit(c);
         if (digit < 0 || !tambah_digit(nilai, basis_heksa, digit, batas)) {
             return buang_kata(in);
         }
-        in.sbumpc();
+        in.ignore();
         ada_digit = true;
     }
     if (!ada_digit) {

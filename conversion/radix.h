@@ -2,8 +2,8 @@
 // digit scratch value.
 #pragma once
 
+#include <istream>
 #include <optional>
-#include <streambuf>
 
 inline constexpr int basis_biner = 2;
 inline constexpr int basis_oktal = 8;
@@ -22,12 +22,12 @@ extern int sisa;
 // when the answer is wrong: no digits, a digit outside the base, or a value outside 32 bits
 // (basis 10: -2147483648 to 2147483647; basis 2 and 8: a 32-bit pattern, see
 // batas_nilai). A wrong answer is dropped up to the next whitespace.
-std::optional<int> baca_token(std::streambuf &in, int basis);
+std::optional<int> baca_token(std::istream &in, int basis);
 
 // Reads a hexadecimal answer: the whole whitespace-delimited word that starts at in's next
 // byte, an optional sign, an optional "0x" or "0X", then digits 0-9, A-F, a-f. Range and
 // wrong answers as for baca_token. Memory does not grow with the word's length.
-std::optional<int> baca_kata_heksa(std::streambuf &in);
+std::optional<int> baca_kata_heksa(std::istream &in);
 
 // Whitespace as formatted extraction knows it in the C locale; it ends every answer.
 inline bool spasi(int c) {

@@ -1,68 +1,16 @@
-#include "../conversion/conversion.h"
-#include "texts.h"
+#include "menu.h"
 
+#include <csignal>
 #include <iostream>
 
-namespace {
-
-void tampil_menu() {
-    for (const std::string_view baris : teks_menu) {
-        tulis_baris(baris);
-    }
-}
-
-// The dialogue: the menu, one conversion, then "try again?", until the answer is N.
-// Never returns; end of input also ends the run (see tunggu_jawaban).
-[[noreturn]] void menu_utama() {
-    char pilih = 0;
-    char coba_lagi = 0;
-    for (;;) {
-        tampil_menu();
-        std::cout << teks_prompt_pilihan;
-        pilih = baca_huruf();
-        tulis_baris();
-        switch (pilih) {
-        case 'A':
-        case 'a':
-            dari_desimal();
-            break;
-        case 'B':
-        case 'b':
-            dari_biner();
-            break;
-        case 'C':
-        case 'c':
-            dari_oktal();
-            break;
-        case 'D':
-        case 'd':
-            dari_heksadesimal();
-            break;
-        default:
-            lapor_salah();
-            continue;
-        }
-        for (;;) {
-            tulis_baris();
-            std::cout << teks_coba_lagi;
-            coba_lagi = baca_huruf();
-            if (coba_lagi == 'Y' || coba_lagi == 'y') {
-                break;
-            }
-            if (coba_lagi == 'N' || coba_lagi == 'n') {
-                akhiri_proses(0);
-            }
-            lapor_salah();
-        }
-        bersihkan_layar();
-    }
-}
-
-} // namespace
-
 int main() {
-    // Unshared buffers: output is flushed exactly where the dialogue needs it, at each end of
-    // line and before each read.
+    // Buffers of their own, not tied: output is flushed exactly where the dialogue needs it, at
+    // each end of line and before each answer is awaited, not before every byte read.
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+#ifdef SIGPIPE
+    // A reader that goes away ends the program quietly, whatever the parent ignored.
+    std::signal(SIGPIPE, SIG_DFL);
+#endif
     menu_utama();
 }

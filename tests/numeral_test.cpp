@@ -20,11 +20,11 @@ struct Case {
 constexpr std::nullopt_t wrong = std::nullopt;
 
 void check(const Case &c, int basis) {
-    std::stringbuf in(c.typed);
+    std::istringstream in(c.typed);
     const std::optional<int> got =
         basis == basis_heksa ? baca_kata_heksa(in) : baca_token(in, basis);
     EXPECT_EQ(got, c.value) << "typed \"" << c.typed << "\" in basis " << basis;
-    const std::string left{std::istreambuf_iterator<char>(&in), {}};
+    const std::string left{std::istreambuf_iterator<char>(in), {}};
     EXPECT_EQ(left, c.left) << "typed \"" << c.typed << "\" in basis " << basis;
 }
 

@@ -1,0 +1,61 @@
+#include "menu.h"
+
+#include "../conversion/conversion.h"
+#include "texts.h"
+
+#include <iostream>
+
+namespace {
+
+void tampil_menu() {
+    for (const std::string_view baris : teks_menu) {
+        tulis_baris(baris);
+    }
+}
+
+} // namespace
+
+void menu_utama() {
+    char pilih = 0;
+    char coba_lagi = 0;
+    for (;;) {
+        tampil_menu();
+        std::cout << teks_prompt_pilihan;
+        pilih = baca_huruf();
+        tulis_baris();
+        switch (pilih) {
+        case 'A':
+        case 'a':
+            dari_desimal();
+            break;
+        case 'B':
+        case 'b':
+            dari_biner();
+            break;
+        case 'C':
+        case 'c':
+            dari_oktal();
+            break;
+        case 'D':
+        case 'd':
+            dari_heksadesimal();
+            break;
+        default:
+            lapor_salah();
+            continue;
+        }
+        for (;;) {
+            tulis_baris();
+            std::cout << teks_coba_lagi;
+            coba_lagi = baca_huruf();
+            if (coba_lagi == 'Y' || coba_lagi == 'y') {
+                break;
+            }
+            if (coba_lagi == 'N' || coba_lagi == 'n') {
+                akhiri_proses(0);
+            }
+            lapor_salah();
+        }
+        bersihkan_layar();
+    }
+}

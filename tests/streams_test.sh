@@ -1,0 +1,57 @@
+#!/bin/sh
+# Standard streams that fail: an input that cannot be read ends the run as end of input does;
+# an output that cannot be written ends it with status 1 and the reason; a reader that goes
+# away ends it quietly.
+# Usage: streams_test.sh PROGRAM TRANSCRIPTS_DIR
+program=$1
+at_end=$(cat "$2/eof-at-menu.out"; echo x)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# check DESCRIPTION EXPECTED ACTUAL
+check() {
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL: %s\n--- expected\n%s\n--- actual\n%s\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+timeout 10 "$program" <&- >"$work/out" 2>"$work/err"
+check "standard input closed: status" 0 $?
+check "standard input closed: output" "$at_end" "$(cat "$work/out"; echo x)"
+check "standard input closed: no message" "" "$(cat "$work/err")"
+
+timeout 10 "$program" </ >"$work/out" 2>"$work/err"
+check "standard input a directory: status" 0 $?
+check "standard input a directory: output" "$at_end" "$(cat "$work/out"; echo x)"
+check "standard input a directory: no message" "" "$(cat "$work/err")"
+
+if [ -w /dev/full ]; then
+    echo 'A 1 n' | timeout 10 "$program" >/dev/full 2>"$work/err"
+    check "output to a full device: status" 1 $?
+    check "output to a full device: message" "tavirel: write error: No space left on device" \
+        "$(cat "$work/err")"
+fi
+
+echo 'A 1 n' | timeout 10 "$program" >&- 2>"$work/err"
+check "standard output closed: status" 1 $?
+check "standard output closed: message" "tavirel: write error: Bad file descriptor" \
+    "$(cat "$work/err")"
+
+# Endless input keeps the program writing until the reader has gone; SIGPIPE ends it, as it
+# ends any filter, even when the parent ignores that signal.
+for ignore in no yes; do
+    (
+        [ $ignore = yes ] && trap '' PIPE
+        yes 'A 1 y' 2>/dev/null | timeout 10 "$program" 2>"$work/err"
+        echo $? >"$work/status"
+    ) | head -n 1 >"$work/out"
+    check "reader gone (SIGPIPE ignored: $ignore): first line" "Program Tavirel" "$(cat "$work/out")"
+    check "reader gone (SIGPIPE ignored: $ignore): killed by SIGPIPE, not by timeout" 141 \
+        "$(cat "$work/status")"
+    check "reader gone (SIGPIPE ignored: $ignore): no message" "" "$(cat "$work/err")"
+done
+
+[ $failures -eq 0 ] && echo "failing streams: all checks passed"
+exit $failures
