@@ -1,0 +1,6 @@
+#pragma once
+
+// Thrown where the program would end its process.
+struct Akhir {
+    int status;
+};
