@@ -1,13 +1,14 @@
-# Runs PROGRAM (through EMULATOR, if any) with CASE.in as standard input and checks that
-# standard output is CASE.out byte for byte, that standard error is empty, and that the exit
-# status is the one in CASE.status (0 when there is no such file).
+# Runs PROGRAM with CASE.in as standard input and checks that standard output is CASE.out byte
+# for byte, that standard error is empty, and that the exit status is the one in CASE.status
+# (0 when there is no such file). PROGRAM runs through LAUNCHER (an emulator) if given, and
+# through the command in the environment variable TAVIREL_TEST_LAUNCHER (valgrind) if set.
 execute_process(
-  COMMAND ${EMULATOR} ${PROGRAM}
+  COMMAND $ENV{TAVIREL_TEST_LAUNCHER} ${LAUNCHER} ${PROGRAM}
   INPUT_FILE ${CASE}.in
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status
-  TIMEOUT 15)
+  TIMEOUT 60)
 
 file(READ ${CASE}.out expected)
 set(expected_status 0)
