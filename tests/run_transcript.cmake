@@ -10,6 +10,11 @@ execute_process(
   RESULT_VARIABLE status
   TIMEOUT 60)
 
+# Windows' text mode ends lines with CR LF; that, and only that, stands for LF.
+if(CRLF)
+  string(REPLACE "\r\n" "\n" actual "${actual}")
+endif()
+
 file(READ ${CASE}.out expected)
 set(expected_status 0)
 if(EXISTS ${CASE}.status)

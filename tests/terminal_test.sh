@@ -2,8 +2,8 @@
 # The dialogue on a real terminal (tmux): the first banner does not clear the screen; after
 # "y" and after a wrong answer the screen holds only the new text, from its top, and the
 # scrollback is empty; "n" ends with status 0.
-# Usage: terminal_test.sh PROGRAM. Exits 77 (skipped) when tmux is not installed.
-program=$1
+# Usage: terminal_test.sh [LAUNCHER] PROGRAM. Exits 77 (skipped) when tmux is not installed.
+program=$(printf "'%s' " "$@")
 command -v tmux >/dev/null 2>&1 || { echo "tmux is not installed"; exit 77; }
 
 TMUX_TMPDIR=$(mktemp -d)
@@ -54,7 +54,7 @@ D = Heksadesimal ke Desimal, Biner, Oktal
 
 Masukkan Pilihan :'
 
-tmux new-session -d -s "$pane" -x 80 -y 40 "echo before; '$program'; echo status=\$?; sleep 60"
+tmux new-session -d -s "$pane" -x 80 -y 40 "echo before; $program; echo status=\$?; sleep 60"
 expect "the first banner follows what was on the screen" "before
 $banner"
 
