@@ -21,10 +21,10 @@ void ke_heksadesimal(int n);
 // Console. Every write goes to standard output; a write that fails ends the run with
 // status 1 and a line on standard error.
 
-// Waits for the next answer and returns standard input with the answer's first byte next. Output is
-// flushed first, so the prompt is visible; blanks and empty lines are skipped. At end of input, or
-// when standard input fails for good, it writes one end of line and ends the run with status 0
-// instead.
+// Waits for the next answer and returns standard input with the answer's first byte next.
+// Output is flushed first, so the prompt is visible; blanks and empty lines are skipped. At end
+// of input, or when standard input fails for good, it writes one end of line and ends the run
+// with status 0 instead.
 std::istream &tunggu_jawaban();
 
 // Takes the first byte of the next answer, as tunggu_jawaban waits for it.

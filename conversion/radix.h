@@ -19,9 +19,11 @@ extern int sisa;
 // Reads a numeral answer in basis 2, 8 or 10 from in, whose next byte starts the answer:
 // an optional "+" or "-" and the decimal digits that follow, ending before the first byte
 // that is not a decimal digit (that byte stays in the input). Returns the value, or nothing
-// when the answer is wrong: no digits, a digit outside the base, or a value outside 32 bits
-// (basis 10: -2147483648 to 2147483647; basis 2 and 8: a 32-bit pattern, see
-// batas_nilai). A wrong answer is dropped up to the next whitespace.
+// when the answer is wrong: no digits, a digit outside the base, or a value outside 32 bits.
+// In basis 10 that is -2147483648 to 2147483647. In the other bases a numeral is a 32-bit
+// pattern: up to 2^32-1 unsigned, those from 2^31 up standing for negatives in two's
+// complement, or with "-" a magnitude up to 2^31. A wrong answer is dropped up to the next
+// whitespace.
 std::optional<int> baca_token(std::istream &in, int basis);
 
 // Reads a hexadecimal answer: the whole whitespace-delimited word that starts at in's next
