@@ -1,5 +1,4 @@
 #include "conversion.h"
-#include "radix.h"
 #include "texts.h"
 
 #include <cerrno>
@@ -44,9 +43,7 @@ bool keluaran_terminal() {
 
 std::istream &tunggu_jawaban() {
     siram();
-    while (spasi(std::cin.peek())) {
-        std::cin.ignore();
-    }
+    std::cin >> std::ws;
     if (std::cin.peek() == std::char_traits<char>::eof()) {
         tulis_baris();
         akhiri_proses(0);
