@@ -4,10 +4,10 @@
 
 #include <iostream>
 
+namespace {
+
 // The number last typed under choices A, B and C.
 int angka;
-
-namespace {
 
 // Writes prompt and reads the answer until it is a numeral in basis; returns its value.
 // Each wrong answer is answered with the error message and the same prompt.

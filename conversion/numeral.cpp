@@ -45,7 +45,6 @@ bool baca_tanda(std::istream &in) {
 
 // Appends one digit to nilai; false, leaving nilai as it was, when that would pass batas.
 bool tambah_digit(std::uint32_t &nilai, int basis, int digit, std::uint32_t batas) {
-    sisa = digit;
     const std::uint64_t baru = std::uint64_t{nilai} * static_cast<std::uint64_t>(basis) +
                                static_cast<std::uint64_t>(digit);
     if (baru > batas) {

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <iostream>
 
-int sisa;
-
 namespace {
 
 // A 32-bit pattern has at most 32 digits, in binary.
@@ -16,6 +14,9 @@ constexpr int digit_maks = 32;
 // Every printer pops all that it pushes.
 int tumpukan[digit_maks + 1];
 int puncak;
+
+// The remainder being pushed.
+int sisa;
 
 // Writes label, then n's 32-bit pattern in basis, then an end of line. Digits are pushed
 // least significant first and popped most significant first; zero is the one digit 0.

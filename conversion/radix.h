@@ -1,5 +1,4 @@
-// What the printers and the numeral readers share: the bases, the digit table, and the
-// digit scratch value.
+// What the printers and the numeral readers share: the bases and the digit table.
 #pragma once
 
 #include <istream>
@@ -12,9 +11,6 @@ inline constexpr int basis_heksa = 16;
 
 // The one table every base writes its digits from.
 inline constexpr char digit_tabel[] = "0123456789ABCDEF";
-
-// The digit most recently worked on: pushed by a printer or weighted by a reader.
-extern int sisa;
 
 // Reads a numeral answer in basis 2, 8 or 10 from in, whose next byte starts the answer:
 // an optional "+" or "-" and the decimal digits that follow, ending before the first byte
