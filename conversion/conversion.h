@@ -2,7 +2,7 @@
 // printers they call, and the console services both sides share.
 #pragma once
 
-#include <istream>
+#include <iosfwd>
 #include <string_view>
 
 // Entry routines, one per menu choice. Each prompts until it gets a numeral in its base,

@@ -1,7 +1,7 @@
 // What the printers and the numeral readers share: the bases and the digit table.
 #pragma once
 
-#include <istream>
+#include <iosfwd>
 #include <optional>
 
 inline constexpr int basis_biner = 2;
