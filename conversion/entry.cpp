@@ -2,6 +2,8 @@
 #include "radix.h"
 #include "texts.h"
 
+#include "console/console.h"
+
 #include <iostream>
 
 namespace {

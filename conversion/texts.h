@@ -13,11 +13,3 @@ inline constexpr std::string_view label_desimal = "Hasil desimal      : ";
 inline constexpr std::string_view label_biner = "Hasil biner        : ";
 inline constexpr std::string_view label_oktal = "Hasil oktal        : ";
 inline constexpr std::string_view label_heksa = "Hasil heksadesimal : ";
-
-// The one error message, for any answer the dialogue does not accept.
-inline constexpr std::string_view teks_salah = "Kode yang Anda masukkan salah!!";
-
-// Clears a terminal: cursor home, clear screen, clear scrollback.
-inline constexpr std::string_view urutan_bersih = "\x1b[H\x1b[2J\x1b[3J";
-
-inline constexpr std::string_view awalan_galat_tulis = "tavirel: write error: ";

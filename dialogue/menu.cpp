@@ -1,7 +1,9 @@
 #include "menu.h"
 
-#include "../conversion/conversion.h"
 #include "texts.h"
+
+#include "console/console.h"
+#include "conversion/conversion.h"
 
 #include <iostream>
 

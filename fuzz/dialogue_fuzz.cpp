@@ -1,10 +1,12 @@
 // The whole dialogue fed an arbitrary byte stream as standard input. It must end by itself at
 // end of input with status 0, and every byte it writes must belong to one of its texts, a
 // result line in the right digits, or the clearing sequence.
-#include "../dialogue/menu.h"
-#include "../dialogue/texts.h"
 #include "ending.h"
-#include "texts.h"
+
+#include "console/texts.h"
+#include "conversion/texts.h"
+#include "dialogue/menu.h"
+#include "dialogue/texts.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "ending.h"
 
-#include "conversion.h"
+#include "console/console.h"
 
 // The process's ending, replaced: the run unwinds back to the harness with its status.
 void akhiri_proses(int status) {

@@ -1,6 +1,6 @@
 // Reading and checking numerals: each case gives what is typed, the value expected (or none,
 // for a wrong answer) and what must stay in the input for the next prompt.
-#include "radix.h"
+#include "conversion/radix.h"
 
 #include <gtest/gtest.h>
 

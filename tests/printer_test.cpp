@@ -1,5 +1,5 @@
 // The printers write a value's 32-bit pattern; boundary values in every base.
-#include "conversion.h"
+#include "conversion/conversion.h"
 
 #include <gtest/gtest.h>
 

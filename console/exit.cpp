@@ -1,4 +1,4 @@
-#include "conversion.h"
+#include "console.h"
 
 #include <cstdlib>
 

@@ -1,0 +1,20 @@
+# check_layers(LOWEST ... HIGHEST): stops the configure when a source file in one of these
+# folders includes from a folder named after its own, so that includes only point down.
+function(check_layers)
+  set(above ${ARGN})
+  foreach(layer IN LISTS ARGN)
+    list(REMOVE_AT above 0)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${layer}/*.h
+      ${PROJECT_SOURCE_DIR}/${layer}/*.cpp)
+    foreach(source IN LISTS sources)
+      file(STRINGS ${source} includes REGEX "^#include \"")
+      foreach(line IN LISTS includes)
+        foreach(higher IN LISTS above)
+          if(line MATCHES "\"(\\.\\./)?${higher}/")
+            message(FATAL_ERROR "${source} includes from ${higher}/, which sits above ${layer}/: ${line}")
+          endif()
+        endforeach()
+      endforeach()
+    endforeach()
+  endforeach()
+endfunction()
