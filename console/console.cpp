@@ -8,7 +8,8 @@
 #include <string>
 
 #ifdef _WIN32
-#include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
@@ -31,11 +32,14 @@ void siram() {
     periksa_tulisan();
 }
 
+// Whether standard output is a terminal the screen of which can be cleared. On Windows that is a
+// console: the NUL device and other character devices are not.
 bool keluaran_terminal() {
 #ifdef _WIN32
-    return _isatty(1) != 0;
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 #else
-    return isatty(1) != 0;
+    return isatty(STDOUT_FILENO) != 0;
 #endif
 }
 
