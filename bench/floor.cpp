@@ -1,18 +1,38 @@
 // The least a dialogue program must do for a scripted session: read all of its input, and
 // write the session's output with one write per piece, a piece being a line or a prompt.
+// The pieces are loaded with one read before any of that work begins.
 // Usage: floor CHUNKS < session, where CHUNKS holds the pieces separated by NUL bytes.
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// The whole file at path, read with one read call; empty if it cannot be read whole.
+std::string load(const char *path) {
+    const int fd = open(path, O_RDONLY);
+    struct stat info {};
+    if (fd < 0 || fstat(fd, &info) != 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(info.st_size), '\0');
+    const ssize_t got = read(fd, text.data(), text.size());
+    close(fd);
+    return got == info.st_size ? text : std::string{};
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     if (argc != 2) {
         return 2;
     }
-    std::ifstream file(argv[1], std::ios::binary);
-    const std::string chunks{std::istreambuf_iterator<char>(file), {}};
+    const std::string chunks = load(argv[1]);
+    if (chunks.empty()) {
+        return 2;
+    }
     char buffer[1 << 16];
     while (read(0, buffer, sizeof buffer) > 0) {
     }
