@@ -16,20 +16,19 @@
 
 namespace {
 
-// Ends the run if a write to standard output has failed: a failure is never reported as
-// success.
-void periksa_tulisan() {
-    if (std::cout) {
+// Hands teks, then an end of line when baris is set, to standard output and flushes it, so that
+// the piece goes out in one write. A write that fails ends the run with status 1 and the reason
+// on standard error: a failure is never reported as success.
+void kirim(std::string_view teks, bool baris) {
+    std::streambuf &keluar = *std::cout.rdbuf();
+    const auto panjang = static_cast<std::streamsize>(teks.size());
+    if (keluar.sputn(teks.data(), panjang) == panjang && (!baris || keluar.sputc('\n') == '\n') &&
+        keluar.pubsync() == 0) {
         return;
     }
     const int galat = errno;
     std::cerr << awalan_galat_tulis << std::strerror(galat) << std::endl;
     akhiri_proses(1);
-}
-
-void siram() {
-    std::cout.flush();
-    periksa_tulisan();
 }
 
 // Whether standard output is a terminal the screen of which can be cleared. On Windows that is a
@@ -45,8 +44,8 @@ bool keluaran_terminal() {
 
 } // namespace
 
-std::istream &tunggu_jawaban() {
-    siram();
+std::istream &tunggu_jawaban(std::string_view prompt) {
+    kirim(prompt, false);
     std::cin >> std::ws;
     if (std::cin.peek() == std::char_traits<char>::eof()) {
         tulis_baris();
@@ -55,26 +54,24 @@ std::istream &tunggu_jawaban() {
     return std::cin;
 }
 
-char baca_huruf() {
-    return static_cast<char>(tunggu_jawaban().get());
+char baca_huruf(std::string_view prompt) {
+    return static_cast<char>(tunggu_jawaban(prompt).get());
 }
 
 void tulis_baris(std::string_view teks) {
-    std::cout << teks << std::endl;
-    periksa_tulisan();
+    kirim(teks, true);
 }
 
+// Every write is flushed as it is made, so nothing is pending when the screen is cleared.
 void bersihkan_layar() {
     static const bool terminal = keluaran_terminal();
     if (!terminal) {
         return;
     }
 #ifdef _WIN32
-    siram();
     std::system("cls");
 #else
-    std::cout << urutan_bersih;
-    siram();
+    kirim(urutan_bersih, false);
 #endif
 }
 

@@ -1,21 +1,21 @@
 // Console services for the dialogue and the conversions: waiting for an answer, writing a line,
 // clearing the screen, the wrong-answer report and ending the process. Every write goes to
-// standard output; a write that fails ends the run with status 1 and a line on standard error.
+// standard output and is flushed at once, a line or a prompt in one piece; a write that fails
+// ends the run with status 1 and a line on standard error.
 #pragma once
 
 #include <iosfwd>
 #include <string_view>
 
-// Waits for the next answer and returns standard input with the answer's first byte next.
-// Output is flushed first, so the prompt is visible; blanks and empty lines are skipped. At end
-// of input, or when standard input fails for good, it writes one end of line and ends the run
-// with status 0 instead.
-std::istream &tunggu_jawaban();
+// Writes prompt, waits for the next answer and returns standard input with the answer's first
+// byte next. Blanks and empty lines are skipped. At end of input, or when standard input fails
+// for good, it writes one end of line and ends the run with status 0 instead.
+std::istream &tunggu_jawaban(std::string_view prompt);
 
-// Takes the first byte of the next answer, as tunggu_jawaban waits for it.
-char baca_huruf();
+// Takes the first byte of the next answer to prompt, as tunggu_jawaban waits for it.
+char baca_huruf(std::string_view prompt);
 
-// Writes teks and an end of line, and flushes.
+// Writes teks and an end of line.
 void tulis_baris(std::string_view teks = {});
 
 // Clears a terminal screen and its scrollback; writes nothing to a pipe, a file or a device

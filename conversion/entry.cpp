@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 
-#include <iostream>
+#include <istream>
 
 namespace {
 
@@ -15,19 +15,13 @@ int angka;
 // Each wrong answer is answered with the error message and the same prompt.
 int tanya_bilangan(std::string_view prompt, int basis) {
     for (;;) {
-        std::cout << prompt;
-        std::istream &in = tunggu_jawaban();
+        std::istream &in = tunggu_jawaban(prompt);
         const auto nilai = basis == basis_heksa ? baca_kata_heksa(in) : baca_token(in, basis);
         if (nilai) {
             return *nilai;
         }
         lapor_salah();
     }
-}
-
-void tulis_desimal(int desimal) {
-    std::cout << label_desimal << desimal;
-    tulis_baris();
 }
 
 } // namespace
@@ -41,21 +35,21 @@ void dari_desimal() {
 
 void dari_biner() {
     angka = tanya_bilangan(teks_prompt_biner, basis_biner);
-    tulis_desimal(angka);
+    ke_desimal(angka);
     ke_oktal(angka);
     ke_heksadesimal(angka);
 }
 
 void dari_oktal() {
     angka = tanya_bilangan(teks_prompt_oktal, basis_oktal);
-    tulis_desimal(angka);
+    ke_desimal(angka);
     ke_biner(angka);
     ke_heksadesimal(angka);
 }
 
 void dari_heksadesimal() {
     const int desimal = tanya_bilangan(teks_prompt_heksa, basis_heksa);
-    tulis_desimal(desimal);
+    ke_desimal(desimal);
     ke_biner(desimal);
     ke_oktal(desimal);
 }

@@ -4,8 +4,8 @@
 
 #include "console/console.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <iostream>
 
 namespace {
 
@@ -20,25 +20,38 @@ int puncak;
 // The remainder being pushed.
 int sisa;
 
-// Writes label, then n's 32-bit pattern in basis, then an end of line. Digits are pushed
-// least significant first and popped most significant first; zero is the one digit 0.
+// Writes label, then n in basis, then an end of line, all in one write. In basis 10 n is
+// signed; in the other bases n's 32-bit pattern is written, so a negative n shows its two's
+// complement. Digits are pushed least significant first and popped most significant first;
+// zero is the one digit 0.
 void tulis_hasil(std::string_view label, int n, int basis) {
+    const bool minus = basis == basis_desimal && n < 0;
     auto w = static_cast<std::uint32_t>(n);
+    if (minus) {
+        w = 0U - w;
+    }
     const auto b = static_cast<std::uint32_t>(basis);
     do {
         sisa = static_cast<int>(w % b);
         tumpukan[++puncak] = sisa;
         w /= b;
     } while (w > 0);
-    std::cout << label;
-    while (puncak > 0) {
-        std::cout << digit_tabel[tumpukan[puncak--]];
+    char baris[panjang_label + 1 + digit_maks];
+    std::size_t panjang = label.copy(baris, panjang_label);
+    if (minus) {
+        baris[panjang++] = '-';
     }
-    tulis_baris();
+    while (puncak > 0) {
+        baris[panjang++] = digit_tabel[tumpukan[puncak--]];
+    }
+    tulis_baris({baris, panjang});
 }
 
 } // namespace
 
+void ke_desimal(int n) {
+    tulis_hasil(label_desimal, n, basis_desimal);
+}
 void ke_biner(int n) {
     tulis_hasil(label_biner, n, basis_biner);
 }

@@ -1,4 +1,5 @@
-// What the printers and the numeral readers share: the bases and the digit table.
+// What the conversion's files share: the bases, the digit table, the decimal result line and
+// the numeral readers.
 #pragma once
 
 #include <iosfwd>
@@ -11,6 +12,9 @@ inline constexpr int basis_heksa = 16;
 
 // The one table every base writes its digits from.
 inline constexpr char digit_tabel[] = "0123456789ABCDEF";
+
+// Writes the decimal result line for n, with a "-" when n is negative.
+void ke_desimal(int n);
 
 // Reads a numeral answer in basis 2, 8 or 10 from in, whose next byte starts the answer:
 // an optional "+" or "-" and the decimal digits that follow, ending before the first byte

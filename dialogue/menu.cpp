@@ -5,8 +5,6 @@
 #include "console/console.h"
 #include "conversion/conversion.h"
 
-#include <iostream>
-
 namespace {
 
 void tampil_menu() {
@@ -22,8 +20,7 @@ void menu_utama() {
     char coba_lagi = 0;
     for (;;) {
         tampil_menu();
-        std::cout << teks_prompt_pilihan;
-        pilih = baca_huruf();
+        pilih = baca_huruf(teks_prompt_pilihan);
         tulis_baris();
         switch (pilih) {
         case 'A':
@@ -48,8 +45,7 @@ void menu_utama() {
         }
         for (;;) {
             tulis_baris();
-            std::cout << teks_coba_lagi;
-            coba_lagi = baca_huruf();
+            coba_lagi = baca_huruf(teks_coba_lagi);
             if (coba_lagi == 'Y' || coba_lagi == 'y') {
                 break;
             }
