@@ -1,11 +1,23 @@
 // Console services for the dialogue and the conversions: waiting for an answer, writing a line,
 // clearing the screen, the wrong-answer report and ending the process. Every write goes to
-// standard output and is flushed at once, a line or a prompt in one piece; a write that fails
-// ends the run with status 1 and a line on standard error.
+// standard output at once, a line or a prompt in one piece; a write that fails ends the run
+// with status 1 and a line on standard error.
 #pragma once
 
 #include <iosfwd>
 #include <string_view>
+
+// Readies the standard streams, once, before any other service is used. Standard output gets
+// no buffer, so each line and prompt is written as it is made. Standard input keeps a buffer
+// of its own and is not tied to output: the waits write what must be seen. A reader that goes
+// away ends the run quietly by SIGPIPE, as it ends any filter, whatever the parent ignored.
+void siapkan_konsol();
+
+// Whitespace as formatted extraction knows it in the C locale: what comes before an answer and
+// ends it.
+inline bool spasi(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // Writes prompt, waits for the next answer and returns standard input with the answer's first
 // byte next. Blanks and empty lines are skipped. At end of input, or when standard input fails

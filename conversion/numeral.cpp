@@ -1,5 +1,7 @@
 #include "radix.h"
 
+#include "console/console.h"
+
 #include <cstdint>
 #include <istream>
 #include <limits>
