@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Benchmarks tavirel against its floor: a scripted session of 50,000 conversions (median of
 paired runs, program/floor), start-up to the first prompt against a minimal C++ program that
-writes the same banner, and the session's peak resident memory. Builds with the default
-preset first. Usage: python3 bench/run.py [--pairs N] [--conversions N]
+writes the same banner, and the session's peak resident memory. Builds with the bench
+preset (the default build and the baselines) first. Usage: python3 bench/run.py [--pairs N] [--conversions N]
 """
 import argparse
 import os
@@ -13,12 +13,12 @@ import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-BUILD = os.path.join(ROOT, "build")
+BUILD = os.path.join(ROOT, "build-bench")
 PROMPT = b"Masukkan Pilihan : "
 
 
 def build():
-    for command in (["cmake", "--preset", "default"], ["cmake", "--build", "--preset", "default"]):
+    for command in (["cmake", "--preset", "bench"], ["cmake", "--build", "--preset", "bench"]):
         subprocess.run(command, cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
 
 
