@@ -1,0 +1,27 @@
+# Packages made by CPack: a Debian package for the native build, a zip for Windows. The version
+# is the project's.
+set(CPACK_PACKAGE_NAME tavirel)
+set(CPACK_PACKAGE_VENDOR "The tavirel authors")
+set(CPACK_PACKAGE_CONTACT "The tavirel authors <maintainers@users.noreply.c-seed-ace4f866.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive converter between number bases")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME tavirel-${PROJECT_VERSION}-win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Under the summary line, which CPack puts first.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tavirel converts 32-bit integers between decimal, binary, octal and
+hexadecimal in an interactive console dialogue in Indonesian. The user picks
+a conversion from a lettered menu, types a number, reads it in the three
+other bases and answers whether to try again. Negative numbers are shown in
+two's complement; wrong answers are reported and asked again.")
+endif()
+include(CPack)
