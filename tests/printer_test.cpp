@@ -1,5 +1,7 @@
-// The printers write a value's 32-bit pattern; boundary values in every base.
+// The printers write a value's 32-bit pattern, the decimal line its signed value; boundary
+// values in every base.
 #include "conversion/conversion.h"
+#include "conversion/radix.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +26,19 @@ class Printers : public testing::Test {
 
 constexpr int int_min = std::numeric_limits<int>::min();
 constexpr int int_max = std::numeric_limits<int>::max();
+
+TEST_F(Printers, Decimal) {
+    for (const int n : {0, 1, 10, int_max, -1, -10, int_min}) {
+        ke_desimal(n);
+    }
+    EXPECT_EQ(written(), "Hasil desimal      : 0\n"
+                         "Hasil desimal      : 1\n"
+                         "Hasil desimal      : 10\n"
+                         "Hasil desimal      : 2147483647\n"
+                         "Hasil desimal      : -1\n"
+                         "Hasil desimal      : -10\n"
+                         "Hasil desimal      : -2147483648\n");
+}
 
 TEST_F(Printers, Binary) {
     for (const int n : {0, 1, 10, 255, int_max, -1, -10, int_min}) {
