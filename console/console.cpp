@@ -89,12 +89,8 @@ void siapkan_konsol() {
 
 std::istream &tunggu_jawaban(std::string_view prompt) {
     kirim(prompt, false);
-    int c = std::cin.peek();
-    while (spasi(c)) {
-        std::cin.ignore();
-        c = std::cin.peek();
-    }
-    if (c == std::char_traits<char>::eof()) {
+    std::cin >> std::ws;
+    if (std::cin.peek() == std::char_traits<char>::eof()) {
         tulis_baris();
         akhiri_proses(0);
     }

@@ -13,12 +13,6 @@
 // away ends the run quietly by SIGPIPE, as it ends any filter, whatever the parent ignored.
 void siapkan_konsol();
 
-// Whitespace as formatted extraction knows it in the C locale: what comes before an answer and
-// ends it.
-inline bool spasi(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // Writes prompt, waits for the next answer and returns standard input with the answer's first
 // byte next. Blanks and empty lines are skipped. At end of input, or when standard input fails
 // for good, it writes one end of line and ends the run with status 0 instead.

@@ -1,7 +1,5 @@
 #include "radix.h"
 
-#include "console/console.h"
-
 #include <cstdint>
 #include <istream>
 #include <limits>

@@ -30,3 +30,8 @@ std::optional<int> baca_token(std::istream &in, int basis);
 // byte, an optional sign, an optional "0x" or "0X", then digits 0-9, A-F, a-f. Range and
 // wrong answers as for baca_token. Memory does not grow with the word's length.
 std::optional<int> baca_kata_heksa(std::istream &in);
+
+// Whitespace as formatted extraction knows it in the C locale; it ends every answer.
+inline bool spasi(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}

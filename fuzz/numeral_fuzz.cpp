@@ -1,6 +1,5 @@
 // The numeral readers against a plain model of the rules. The first byte picks the base; the
 // rest is the answer, followed by whatever was typed after it.
-#include "console/console.h"
 #include "conversion/radix.h"
 
 #include <cstdint>
