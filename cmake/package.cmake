@@ -2,7 +2,7 @@
 # is the project's.
 set(CPACK_PACKAGE_NAME tavirel)
 set(CPACK_PACKAGE_VENDOR "The tavirel authors")
-set(CPACK_PACKAGE_CONTACT "The tavirel authors <maintainers@users.noreply.c-seed-ace4f866.example>")
+set(CPACK_PACKAGE_CONTACT "${TAVIREL_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive converter between number bases")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
