@@ -24,8 +24,8 @@ char baca_huruf(std::string_view prompt);
 // Writes teks and an end of line.
 void tulis_baris(std::string_view teks = {});
 
-// Clears a terminal screen and its scrollback; writes nothing to a pipe, a file or a device
-// that is not a terminal.
+// Clears a terminal screen and its scrollback, or a Windows console's whole screen buffer as
+// cls does; clears nothing when standard output is a pipe, a file or another device.
 void bersihkan_layar();
 
 // Answers a wrong answer: clears the screen, writes the error message and an empty line.
