@@ -1,0 +1,22 @@
+# Cross-compiles a self-contained Windows executable with Debian's MinGW-w64 (posix threads
+# flavour) for CMAKE_SYSTEM_PROCESSOR, which the toolchain file that includes this one sets.
+# Tests run it through Wine when it is there.
+set(CMAKE_SYSTEM_NAME Windows)
+set(mingw_triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+
+set(CMAKE_C_COMPILER ${mingw_triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Static C, C++ and thread runtimes: the executable needs no DLL beyond Windows' own.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(WINE_PROGRAM wine)
+if(WINE_PROGRAM)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+endif()
