@@ -6,6 +6,9 @@ set(CPACK_PACKAGE_CONTACT "${TAVIREL_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "interactive converter between number bases")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# Dated by the source, not by the clock (cmake/reproducible.cmake), in UTC.
+set(CPACK_TAVIREL_SOURCE_DATE_EPOCH ${TAVIREL_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-dates.cmake)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
@@ -18,6 +21,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-modes.cmake)
   # Under the summary line, which CPack puts first.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "tavirel converts 32-bit integers between decimal, binary, octal and
 hexadecimal in an interactive console dialogue in Indonesian. The user picks
