@@ -1,7 +1,7 @@
 # The time that dates what the build makes, so that a rebuild gives the same bytes: the Windows
 # executable's time stamp and the files in the packages. SOURCE_DATE_EPOCH, when the caller sets
-# it; else the last commit's time; else, in a source tarball, which has no history, the commit
-# time that git archive wrote into cmake/source-date. Sets TAVIREL_SOURCE_DATE_EPOCH.
+# it; else, in a source tarball, which has no history, the commit time that git archive wrote
+# into cmake/source-date; else the last commit's time. Sets TAVIREL_SOURCE_DATE_EPOCH.
 file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/source-date archived LIMIT_COUNT 1)
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(TAVIREL_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
