@@ -1,8 +1,12 @@
 #!/bin/sh
-# The packages as a user gets them: builds the Debian package and the Windows zip, checks the
-# .deb with lintian (no error, no warning), runs the program extracted from it through a
-# transcript and renders its manual pages with warnings on; then the 64- and 32-bit zips.
-# Needs dpkg-dev, file, lintian, man-db, unzip, both MinGW-w64 compilers and Wine.
+# The packages as a user gets them. Each Debian package (amd64, and arm64 and armhf built with
+# Debian's cross compilers): its architecture, its Depends on the target's own libraries,
+# lintian (no error, no warning), a transcript through the program extracted from it (under
+# qemu-user for Arm) and its manual pages rendered with warnings on. Then the 64- and 32-bit
+# zips, and the MSI installed, run, and uninstalled in a fresh Wine prefix.
+# Needs dpkg-dev, file, lintian, man-db, unzip, both MinGW-w64 compilers, Wine, wixl and
+# msitools, qemu-user, the Arm cross compilers, and libc6, libgcc-s1 and libstdc++6 for arm64
+# and armhf.
 # Usage (from the project's root): sh tests/package_test.sh
 set -eu
 root=$(pwd)
@@ -11,36 +15,77 @@ version=$(sed -n 's/^project(tavirel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cmake --workflow --preset deb >"$work/deb.log" 2>&1 || { cat "$work/deb.log"; exit 1; }
-deb=build-deb/tavirel_${version}_amd64.deb
-
-# transcript PROGRAM [LAUNCHER]: the case's input gives the case's output.
+# transcript PROGRAM [LAUNCHER]: the case's input gives the case's output; with a LAUNCHER
+# (a CMake list) the program runs through it, under Wine with CR LF line ends.
 transcript() {
-    cmake -DPROGRAM="$1" -DLAUNCHER="${2:-}" -DCRLF="${2:+1}" -DCASE="$case" \
+    crlf=0
+    case ${2:-} in wine*) crlf=1 ;; esac
+    cmake -DPROGRAM="$1" -DLAUNCHER="${2:-}" -DCRLF=$crlf -DCASE="$case" \
         -DACTUAL="$work/actual" -P tests/run_transcript.cmake
 }
 
-echo "== $deb"
-dpkg-deb -c "$deb"
-if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
-    grep -E '^[EW]: ' "$work/lintian"; then
-    cat "$work/lintian"
-    echo "FAIL: lintian reports errors or warnings"
-    exit 1
-fi
-echo "lintian: no errors, no warnings"
+# has_lines FILE WHAT LINE...: FILE, which WHAT names, holds each LINE (a fixed string).
+has_lines() {
+    file=$1 what=$2
+    shift 2
+    for line; do
+        grep -q -F -e "$line" "$file" || { cat "$file"; echo "FAIL: $what has no line: $line"; exit 1; }
+    done
+}
 
-dpkg-deb -x "$deb" "$work/deb"
-transcript "$work/deb/usr/bin/tavirel"
-for page in usr/share/man/man1/tavirel.1.gz usr/share/man/id/man1/tavirel.1.gz; do
-    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$work/deb/$page" >"$work/page" 2>"$work/warnings"
-    if [ -s "$work/warnings" ] || ! grep -q "tavirel $version" "$work/page"; then
-        cat "$work/warnings"
-        echo "FAIL: $page does not render cleanly with version $version"
+# workflow PRESET: runs it, showing its log only when it fails.
+workflow() {
+    cmake --workflow --preset "$1" >"$work/$1.log" 2>&1 || { cat "$work/$1.log"; exit 1; }
+}
+
+for arch in amd64 arm64 armhf; do
+    case $arch in
+    amd64) preset=deb launcher= ;;
+    arm64) preset=deb-arm64 launcher="qemu-aarch64;-L;/usr/aarch64-linux-gnu" ;;
+    armhf) preset=deb-armhf launcher="qemu-arm;-L;/usr/arm-linux-gnueabihf" ;;
+    esac
+    workflow $preset
+    deb=build-$preset/tavirel_${version}_$arch.deb
+    echo "== $deb"
+    dpkg-deb -f "$deb" Architecture Depends | tee "$work/fields"
+    if ! grep -q -x "Architecture: $arch" "$work/fields"; then
+        echo "FAIL: the package is not for $arch"
         exit 1
     fi
+    # The target's own packages, not the cross compilers' (libc6-arm64-cross and the like).
+    depends=$(sed -n 's/^Depends: //p' "$work/fields" | tr ',' '\n' | sed 's/^ *\([^ ]*\).*/\1/' |
+        sort | tr '\n' ' ')
+    if [ "$depends" != "libc6 libgcc-s1 libstdc++6 " ]; then
+        echo "FAIL: Depends names $depends, not libc6, libgcc-s1 and libstdc++6"
+        exit 1
+    fi
+    dpkg-deb -c "$deb"
+    if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
+        grep -E '^[EW]: ' "$work/lintian"; then
+        cat "$work/lintian"
+        echo "FAIL: lintian reports errors or warnings"
+        exit 1
+    fi
+    echo "lintian: no errors, no warnings"
+
+    rm -rf "$work/deb"
+    dpkg-deb -x "$deb" "$work/deb"
+    transcript "$work/deb/usr/bin/tavirel" "$launcher"
+    for page in usr/share/man/man1/tavirel.1.gz usr/share/man/id/man1/tavirel.1.gz; do
+        LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$work/deb/$page" >"$work/page" 2>"$work/warnings"
+        if [ -s "$work/warnings" ] || ! grep -q "tavirel $version" "$work/page"; then
+            cat "$work/warnings"
+            echo "FAIL: $page does not render cleanly with version $version"
+            exit 1
+        fi
+    done
+    echo "the extracted program runs a transcript; both manual pages render without warnings"
 done
-echo "the extracted program runs a transcript; both manual pages render without warnings"
+
+# The Windows programs run in a fresh 64-bit Wine prefix of this test's own.
+export WINEPREFIX="$work/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+wine wineboot -i >/dev/null 2>&1
 
 # Each Windows zip: exactly the program, its manual pages as text and the licence. Each text
 # is printable ASCII with CR LF line ends, at most 80 columns; the program carries the version
@@ -51,7 +96,7 @@ for bits in 64 32; do
     zip=build-$preset/tavirel-$version-win$bits.zip
     triplet=$([ $bits = 64 ] && echo x86_64 || echo i686)-w64-mingw32
     echo "== $zip"
-    cmake --workflow --preset $preset-zip >"$work/zip.log" 2>&1 || { cat "$work/zip.log"; exit 1; }
+    workflow $preset-zip
     unzip -l "$zip"
     unzip -Z1 "$zip" | sort >"$work/listed"
     printf '%s\n' LICENSE.txt MANUAL.txt PANDUAN.txt tavirel.exe >"$work/expected"
@@ -79,16 +124,61 @@ for bits in 64 32; do
         exit 1
     fi
     "$triplet-windres" -J coff -i "$exe" -O rc >"$work/resources"
-    for line in "FILEVERSION $(echo "$version" | sed 's/\./, /g'), 0" \
+    has_lines "$work/resources" "tavirel.exe's resources" \
+        "FILEVERSION $(echo "$version" | sed 's/\./, /g'), 0" \
         "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\"" \
         'VALUE "ProductName", "tavirel"' 'VALUE "OriginalFilename", "tavirel.exe"' \
-        "VALUE \"LegalCopyright\", \"$(grep -m 1 '^Copyright ' LICENSE)\"" '1 24 /\* RT_MANIFEST \*/' \
+        "VALUE \"LegalCopyright\", \"$(grep -m 1 '^Copyright ' LICENSE)\"" '1 24 /* RT_MANIFEST */' \
         'level=""asInvoker""' 'Id=""{35138b9a-5d96-4fbd-8e2d-a2440225f93a}""' \
-        'Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""'; do
-        grep -q -e "$line" "$work/resources" ||
-            { cat "$work/resources"; echo "FAIL: tavirel.exe has no resource line: $line"; exit 1; }
-    done
-    WINEDEBUG=-all WINEPREFIX=$root/build-$preset/wine transcript "$exe" wine
+        'Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""'
+    transcript "$exe" wine
     echo "the texts are ASCII with CR LF; tavirel.exe has its resources, imports no system()"
     echo "and runs a transcript under Wine"
 done
+
+# The MSI holds the 32-bit zip's very files. Installed silently, it puts them in
+# Program Files (x86)\tavirel, with a plain Start menu shortcut to the program that starts in
+# that folder, and an uninstall entry with name, version and publisher and no Modify; the
+# shortcut's target runs a transcript. Uninstalled silently, it leaves none of it.
+workflow msi
+msi=build-windows32/tavirel-$version.msi
+echo "== $msi"
+msiinfo suminfo "$msi"
+mkdir "$work/msi"
+(cd "$work/msi" && msiextract "$root/$msi" >/dev/null)
+for file in tavirel.exe MANUAL.txt PANDUAN.txt LICENSE.txt; do
+    cmp "$work/zip/$file" "$work/msi/Program Files/tavirel/$file" ||
+        { echo "FAIL: $file in the MSI is not the one in the zip"; exit 1; }
+done
+
+wine msiexec /i "$msi" /qn
+code=$(msiinfo export "$msi" Property | sed -n 's/^ProductCode\t\([^\r]*\).*/\1/p')
+folder="$WINEPREFIX/drive_c/Program Files (x86)/tavirel"
+for file in tavirel.exe MANUAL.txt PANDUAN.txt LICENSE.txt; do
+    cmp "$work/zip/$file" "$folder/$file" || { echo "FAIL: $file is not installed"; exit 1; }
+done
+# Windows puts the shortcut in the Start menu for all users; Wine puts it in the user's.
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/tavirel.lnk')
+target=$(strings "$shortcut" | grep -o -m 1 '[A-Z]:.*\.exe$' || true)
+start=$(strings -e l "$shortcut" | grep -o -m 1 '[A-Z]:.*\\$' || true)
+if [ "$target" != 'C:\Program Files (x86)\tavirel\tavirel.exe' ] ||
+    [ "$start" != 'C:\Program Files (x86)\tavirel\' ]; then
+    printf 'FAIL: the shortcut starts "%s" in "%s"\n' "$target" "$start"
+    exit 1
+fi
+entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\'$code
+wine reg query "$entry" | tr -d '\r' >"$work/entry"
+has_lines "$work/entry" "the uninstall entry" "DisplayName    REG_SZ    tavirel" \
+    "DisplayVersion    REG_SZ    $version" "NoModify    REG_DWORD    0x1" \
+    "Publisher    REG_SZ    $(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE)"
+transcript "$target" wine
+echo "installed: the files, the shortcut and the uninstall entry; the shortcut's target runs"
+echo "a transcript"
+
+wine msiexec /x "$msi" /qn
+if [ -e "$folder" ] || [ -n "$(find "$WINEPREFIX/drive_c" -iname 'tavirel*')" ] ||
+    wine reg query "$entry" >/dev/null 2>&1 || wine uninstaller --list | grep -q tavirel; then
+    echo "FAIL: uninstalling left the folder, a file, the shortcut or the entry"
+    exit 1
+fi
+echo "uninstalled: nothing is left"
