@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds every release file into DIR, and nothing else: the Debian package, the 64- and 32-bit
-# Windows zips, the source tarball of the last commit, and SHA256SUMS listing the four.
+# Builds every release file into DIR, and nothing else: the Debian packages for amd64, arm64 and
+# armhf, the 64- and 32-bit Windows zips, the MSI, the source tarball of the last commit, and
+# SHA256SUMS listing them.
 # The packages are built from the tarball, unpacked afresh in build-release/, so a release
 # holds only what is committed and anyone can rebuild it from the tarball alone. Every file is
 # dated by the last commit, so each rebuild gives the same bytes.
@@ -23,14 +24,19 @@ fi
 git -C "$root" archive --format=tar --prefix="$name/" HEAD | gzip -9n >"$out/$name.tar.gz"
 tar -xzf "$out/$name.tar.gz" -C "$work"
 cd "$work/$name"
-for preset in deb windows-zip windows32-zip; do
+for preset in deb deb-arm64 deb-armhf windows-zip windows32-zip msi; do
     echo "== $preset"
     cmake --workflow --preset $preset >"$work/$preset.log" 2>&1 ||
         { cat "$work/$preset.log"; exit 1; }
 done
 deb=$(basename build-deb/tavirel_"$version"_*.deb)
-cp "build-deb/$deb" "build-windows/$name-win64.zip" "build-windows32/$name-win32.zip" "$out/"
+arm64=tavirel_${version}_arm64.deb
+armhf=tavirel_${version}_armhf.deb
+cp "build-deb/$deb" "build-deb-arm64/$arm64" "build-deb-armhf/$armhf" \
+    "build-windows/$name-win64.zip" "build-windows32/$name-win32.zip" "build-windows32/$name.msi" \
+    "$out/"
 
 cd "$out"
-sha256sum "$deb" "$name-win64.zip" "$name-win32.zip" "$name.tar.gz" >SHA256SUMS
+sha256sum "$deb" "$arm64" "$armhf" "$name-win64.zip" "$name-win32.zip" "$name.msi" "$name.tar.gz" \
+    >SHA256SUMS
 cat SHA256SUMS
