@@ -1,6 +1,6 @@
 // What each platform gives the console services: writing to standard output, telling whether
 // it is a terminal or console, and clearing that screen. Each platform's part is a file of its
-// own (unix.cpp, windows.cpp), chosen by the build. For console/ alone.
+// own (unix.cpp, windows.cpp, web.cpp), chosen by the build. For console/ alone.
 #pragma once
 
 #include <cstddef>

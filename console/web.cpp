@@ -1,0 +1,87 @@
+#include "console.h"
+#include "platform.h"
+#include "texts.h"
+
+#include <emscripten.h>
+
+#include <cerrno>
+#include <iostream>
+#include <streambuf>
+
+// The host gives three services on Module (web/node-host.js under node, web/page.js in the
+// page): tavirelTulis writes bytes to standard output, tavirelBaca waits for the next bytes of
+// input (null at its end, false for an interrupt), and tavirelTerminal tells whether output is
+// a terminal. The bodies below are JavaScript, which clang-format does not know.
+// clang-format off
+
+// Writes panjang bytes at teks; returns how many were written, or a negative code for why not:
+// -1 EBADF, -2 ENOSPC, -3 EPIPE, -4 any other reason.
+EM_JS(int, tulis_host, (const char *teks, int panjang),
+      { return Module.tavirelTulis(HEAPU8.subarray(teks, teks + panjang)); });
+
+// Waits, without blocking the host, for the next bytes of input and puts up to maks of them at
+// tujuan; returns how many, 0 at end of input, or -1 when the user interrupts (Ctrl-C).
+EM_ASYNC_JS(int, baca_host, (char *tujuan, int maks), {
+    const bytes = await Module.tavirelBaca(maks);
+    if (bytes === null || bytes === undefined) {
+        return 0;
+    }
+    if (bytes === false) {
+        return -1;
+    }
+    HEAPU8.set(bytes, tujuan);
+    return bytes.length;
+});
+
+EM_JS(int, terminal_host, (), { return Module.tavirelTerminal() ? 1 : 0; });
+
+// clang-format on
+
+namespace {
+
+// An interrupt ends a run with 128 plus SIGINT's number, as a shell reports it.
+constexpr int status_interupsi = 130;
+
+// Standard input from the host: each refill waits for the host's next bytes.
+class MasukanHost final : public std::streambuf {
+  protected:
+    int_type underflow() override {
+        const int panjang = baca_host(ruang, sizeof ruang);
+        if (panjang < 0) {
+            akhiri_proses(status_interupsi);
+        }
+        if (panjang == 0) {
+            return traits_type::eof();
+        }
+        setg(ruang, ruang, ruang + panjang);
+        return traits_type::to_int_type(ruang[0]);
+    }
+
+  private:
+    char ruang[8192];
+};
+
+} // namespace
+
+void siapkan_platform() {
+    static MasukanHost masukan;
+    std::cin.rdbuf(&masukan);
+}
+
+long long tulis_keluaran(const char *teks, std::size_t panjang) {
+    const int hasil = tulis_host(teks, static_cast<int>(panjang));
+    if (hasil >= 0) {
+        return hasil;
+    }
+    constexpr int alasan[] = {EBADF, ENOSPC, EPIPE, EIO};
+    errno = alasan[-hasil - 1];
+    return -1;
+}
+
+bool keluaran_terminal() {
+    return terminal_host() != 0;
+}
+
+void bersihkan_terminal() {
+    kirim(urutan_bersih, false);
+}
