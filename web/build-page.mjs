@@ -1,0 +1,48 @@
+// Builds the page as one self-contained HTML file: page.html with the styles (xterm.js's and
+// page.css), the program's JavaScript, its wasm (raw deflate, base64: gzip shrinks that to
+// about the deflated size, where plain base64 would cost a third more) and the page's code
+// bundled with xterm.js, all inline. The same inputs give the same bytes.
+// Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
+import { readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { deflateRawSync } from 'node:zlib';
+
+const [modules, program, output] = process.argv.slice(2);
+const here = path.dirname(fileURLToPath(import.meta.url));
+const esbuild = createRequire(path.resolve(modules, '..', 'package.json'))('esbuild');
+
+// Text to go inside a script element must not close it early.
+function inline(text, what) {
+  if (/<\/script/i.test(text)) {
+    throw new Error(`${what} holds "</script"`);
+  }
+  return text;
+}
+
+const style = esbuild.transformSync(
+  readFileSync(path.join(modules, '@xterm/xterm/css/xterm.css'), 'utf8') +
+    readFileSync(path.join(here, 'page.css'), 'utf8'),
+  { loader: 'css', minify: true }).code;
+const page = esbuild.buildSync({
+  entryPoints: [path.join(here, 'page.js')],
+  nodePaths: [modules],
+  bundle: true,
+  minify: true,
+  format: 'iife',
+  target: 'es2020',
+  legalComments: 'eof',
+  write: false,
+}).outputFiles[0].text;
+const wasm = deflateRawSync(readFileSync(program.replace(/\.js$/, '.wasm')), { level: 9 });
+
+const parts = {
+  STYLE: style.trim(),
+  WASM: wasm.toString('base64'),
+  PROGRAM: inline(readFileSync(program, 'utf8').trim(), program),
+  PAGE: inline(page.trim(), 'page.js'),
+};
+const html = readFileSync(path.join(here, 'page.html'), 'utf8')
+  .replace(/@([A-Z]+)@/g, (whole, name) => parts[name] ?? whole);
+writeFileSync(output, html);

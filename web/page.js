@@ -1,0 +1,175 @@
+// The page: the program in a terminal (xterm.js) that behaves as one in canonical mode. Typed
+// characters echo and gather in a line; Backspace takes back the last character; Enter hands
+// the line over with its newline; Ctrl-D on an empty line ends input; Ctrl-C interrupts.
+// Pasted text is typed ahead, its lines answering the prompts in turn. On a touch screen a
+// plain input line under the terminal hands over one line at a time, as virtual keyboards
+// type reliably there. When the program ends, a line under the terminal says so, and Enter
+// starts it again.
+import { Terminal } from '@xterm/xterm';
+import { FitAddon } from '@xterm/addon-fit';
+
+// The widest line of the dialogue, 45 columns, and the cursor after it.
+const KOLOM_MINIMUM = 46;
+const PESAN_SELESAI = 'Program selesai. Tekan Enter untuk memulai lagi, atau muat ulang halaman.';
+
+const layar = document.getElementById('layar');
+const formulir = document.getElementById('ketik');
+const isian = document.getElementById('baris');
+const akhir = document.getElementById('akhir');
+const sentuh = window.matchMedia('(pointer: coarse)').matches;
+
+// The largest font size up to 18 px at which the minimum columns fit the window's width.
+function ukuranHuruf() {
+  const gaya = getComputedStyle(layar);
+  const ukur = document.createElement('canvas').getContext('2d');
+  ukur.font = `100px ${gaya.fontFamily}`;
+  const lebarHuruf = ukur.measureText('0').width / 100;
+  const lebar = layar.clientWidth - parseFloat(gaya.paddingLeft) - parseFloat(gaya.paddingRight);
+  return Math.max(8, Math.min(18, Math.floor(lebar / (KOLOM_MINIMUM * lebarHuruf))));
+}
+
+const terminal = new Terminal({
+  convertEol: true,
+  fontFamily: getComputedStyle(layar).fontFamily,
+  fontSize: ukuranHuruf(),
+  scrollback: 1000,
+  disableStdin: sentuh,
+});
+const penyesuai = new FitAddon();
+terminal.loadAddon(penyesuai);
+terminal.open(layar);
+penyesuai.fit();
+// The window turns or resizes, or the line under the terminal comes or goes.
+new ResizeObserver(() => {
+  terminal.options.fontSize = ukuranHuruf();
+  penyesuai.fit();
+}).observe(layar);
+
+const penyandi = new TextEncoder();
+const program = Uint8Array.from(atob(document.getElementById('program-wasm').textContent.trim()),
+  (huruf) => huruf.charCodeAt(0));
+const wasm = new Response(new Blob([program]).stream()
+  .pipeThrough(new DecompressionStream('deflate-raw'))).arrayBuffer();
+
+// The input of one run: lines handed over and not yet read, and what the program waits for.
+let masukan;
+
+function jalankan() {
+  masukan = { siap: [], habis: false, interupsi: false, baca: null };
+  akhir.hidden = true;
+  terminal.reset();
+  wasm.then((bytes) => tavirel({
+    wasmBinary: bytes,
+    tavirelTulis: (bytes) => {
+      terminal.write(bytes.slice());
+      return bytes.length;
+    },
+    tavirelTerminal: () => true,
+    tavirelBaca: (maks) => new Promise((jawab) => {
+      masukan.baca = { maks, jawab };
+      layani();
+    }),
+    onExit: selesai,
+  }));
+}
+
+// Answers the program's pending read from what has been handed over, if it can.
+function layani() {
+  const { baca } = masukan;
+  if (!baca) {
+    return;
+  }
+  let jawaban;
+  if (masukan.interupsi) {
+    jawaban = false;
+  } else if (masukan.siap.length > 0) {
+    const potongan = masukan.siap.shift();
+    jawaban = potongan.subarray(0, baca.maks);
+    if (potongan.length > baca.maks) {
+      masukan.siap.unshift(potongan.subarray(baca.maks));
+    }
+  } else if (masukan.habis) {
+    masukan.habis = false;
+    jawaban = null;
+  } else {
+    return;
+  }
+  masukan.baca = null;
+  baca.jawab(jawaban);
+}
+
+function serahkan(teks) {
+  masukan.siap.push(penyandi.encode(teks));
+  layani();
+}
+
+function selesai() {
+  masukan = null;
+  baris = '';
+  akhir.textContent = PESAN_SELESAI;
+  akhir.hidden = false;
+}
+
+// The line being typed, which Backspace edits until Enter hands it over.
+let baris = '';
+
+function ketik(data) {
+  for (const huruf of data) {
+    if (!masukan) {
+      if (huruf === '\r' || huruf === '\n') {
+        jalankan();
+      }
+      return;
+    }
+    if (huruf === '\r' || huruf === '\n') {
+      terminal.write('\r\n');
+      serahkan(baris + '\n');
+      baris = '';
+    } else if (huruf === '\x7f' || huruf === '\b') {
+      if (baris !== '') {
+        baris = Array.from(baris).slice(0, -1).join('');
+        terminal.write('\b \b');
+      }
+    } else if (huruf === '\x04') {
+      if (baris === '') {
+        masukan.habis = true;
+        layani();
+      } else {
+        serahkan(baris);
+        baris = '';
+      }
+    } else if (huruf === '\x03') {
+      terminal.write('^C\r\n');
+      baris = '';
+      masukan.interupsi = true;
+      layani();
+    } else if (huruf >= ' ') {
+      baris += huruf;
+      terminal.write(huruf);
+    }
+  }
+}
+
+terminal.onData(ketik);
+
+if (sentuh) {
+  formulir.hidden = false;
+  layar.addEventListener('click', () => isian.focus());
+  formulir.addEventListener('submit', (peristiwa) => {
+    peristiwa.preventDefault();
+    ketik(isian.value + '\r');
+    isian.value = '';
+  });
+} else {
+  terminal.focus();
+}
+
+// The runtime ends a run by throwing its exit status out of the last read; that is no error.
+window.addEventListener('unhandledrejection', (peristiwa) => {
+  if (peristiwa.reason && peristiwa.reason.name === 'ExitStatus') {
+    peristiwa.preventDefault();
+  }
+});
+
+window.tavirelTerminal = terminal;
+jalankan();
