@@ -1,7 +1,7 @@
 // Builds the page as one self-contained HTML file: page.html with the styles (xterm.js's and
 // page.css), the program's JavaScript, its wasm (raw deflate, base64: gzip shrinks that to
-// about the deflated size, where plain base64 would cost a third more) and the page's code
-// bundled with xterm.js, all inline. The same inputs give the same bytes.
+// about the deflated size, where plain base64 would cost a third more), the script that starts
+// compiling it, and the page's code bundled with xterm.js, all inline. The same inputs give the same bytes.
 // Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -40,6 +40,8 @@ const wasm = deflateRawSync(readFileSync(program.replace(/\.js$/, '.wasm')), { l
 const parts = {
   STYLE: style.trim(),
   WASM: wasm.toString('base64'),
+  START: inline(esbuild.transformSync(readFileSync(path.join(here, 'wasm-start.js'), 'utf8'),
+    { minify: true, target: 'es2020' }).code.trim(), 'wasm-start.js'),
   PROGRAM: inline(readFileSync(program, 'utf8').trim(), program),
   PAGE: inline(page.trim(), 'page.js'),
 };

@@ -39,17 +39,19 @@ const penyesuai = new FitAddon();
 terminal.loadAddon(penyesuai);
 terminal.open(layar);
 penyesuai.fit();
-// The window turns or resizes, or the line under the terminal comes or goes.
+// The window turns or resizes, or the line under the terminal comes or goes. The observer's
+// first call, for the size the terminal was just fitted to, changes nothing.
+let ukuranLayar = `${layar.clientWidth}x${layar.clientHeight}`;
 new ResizeObserver(() => {
-  terminal.options.fontSize = ukuranHuruf();
-  penyesuai.fit();
+  const ukuran = `${layar.clientWidth}x${layar.clientHeight}`;
+  if (ukuran !== ukuranLayar) {
+    ukuranLayar = ukuran;
+    terminal.options.fontSize = ukuranHuruf();
+    penyesuai.fit();
+  }
 }).observe(layar);
 
 const penyandi = new TextEncoder();
-const program = Uint8Array.from(atob(document.getElementById('program-wasm').textContent.trim()),
-  (huruf) => huruf.charCodeAt(0));
-const wasm = new Response(new Blob([program]).stream()
-  .pipeThrough(new DecompressionStream('deflate-raw'))).arrayBuffer();
 
 // The input of one run: lines handed over and not yet read, and what the program waits for.
 let masukan;
@@ -58,8 +60,11 @@ function jalankan() {
   masukan = { siap: [], habis: false, interupsi: false, baca: null };
   akhir.hidden = true;
   terminal.reset();
-  wasm.then((bytes) => tavirel({
-    wasmBinary: bytes,
+  window.tavirelWasm.then((wasm) => tavirel({
+    instantiateWasm: (impor, terima) => {
+      WebAssembly.instantiate(wasm, impor).then((instance) => terima(instance, wasm));
+      return {};
+    },
     tavirelTulis: (bytes) => {
       terminal.write(bytes.slice());
       return bytes.length;
