@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds every release file into DIR, and nothing else: the Debian packages for amd64, arm64 and
-# armhf, the 64- and 32-bit Windows zips, the MSI, the source tarball of the last commit, and
-# SHA256SUMS listing them.
+# armhf, the 64- and 32-bit Windows zips, the MSI, the page (tavirel-VERSION.html), the source
+# tarball of the last commit, and SHA256SUMS listing them.
 # The packages are built from the tarball, unpacked afresh in build-release/, so a release
 # holds only what is committed and anyone can rebuild it from the tarball alone. Every file is
 # dated by the last commit, so each rebuild gives the same bytes.
@@ -29,14 +29,18 @@ for preset in deb deb-arm64 deb-armhf windows-zip windows32-zip msi; do
     cmake --workflow --preset $preset >"$work/$preset.log" 2>&1 ||
         { cat "$work/$preset.log"; exit 1; }
 done
+echo "== web"
+{ cmake --preset web && cmake --build --preset web; } >"$work/web.log" 2>&1 ||
+    { cat "$work/web.log"; exit 1; }
 deb=$(basename build-deb/tavirel_"$version"_*.deb)
 arm64=tavirel_${version}_arm64.deb
 armhf=tavirel_${version}_armhf.deb
 cp "build-deb/$deb" "build-deb-arm64/$arm64" "build-deb-armhf/$armhf" \
     "build-windows/$name-win64.zip" "build-windows32/$name-win32.zip" "build-windows32/$name.msi" \
     "$out/"
+cp build-web/tavirel.html "$out/$name.html"
 
 cd "$out"
-sha256sum "$deb" "$arm64" "$armhf" "$name-win64.zip" "$name-win32.zip" "$name.msi" "$name.tar.gz" \
-    >SHA256SUMS
+sha256sum "$deb" "$arm64" "$armhf" "$name-win64.zip" "$name-win32.zip" "$name.msi" "$name.html" \
+    "$name.tar.gz" >SHA256SUMS
 cat SHA256SUMS
