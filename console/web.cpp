@@ -4,8 +4,10 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <iostream>
+#include <limits>
 #include <streambuf>
 
 // The host gives three services on Module (web/node-host.js under node, web/page.js in the
@@ -69,7 +71,9 @@ void siapkan_platform() {
 }
 
 long long tulis_keluaran(const char *teks, std::size_t panjang) {
-    const int hasil = tulis_host(teks, static_cast<int>(panjang));
+    // A shorter write than asked for is taken up again by the caller.
+    const auto potongan = std::min<std::size_t>(panjang, std::numeric_limits<int>::max());
+    const int hasil = tulis_host(teks, static_cast<int>(potongan));
     if (hasil >= 0) {
         return hasil;
     }
