@@ -2,82 +2,133 @@
 #include "platform.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
-#include <string>
+#include <initializer_list>
 
 namespace {
 
-// Standard output with no buffer: each piece handed over with sputn goes out at once, in one
-// write when the system takes it whole. The console hands over only whole pieces, a line or a
-// prompt, and each must be on the screen at once, so a buffer would only be filled and flushed
-// again. Single characters (sputc) are refused: nothing writes them.
-class KeluaranLangsung final : public std::streambuf {
-  protected:
-    std::streamsize xsputn(const char *teks, std::streamsize panjang) override {
-        std::streamsize tertulis = 0;
-        while (tertulis < panjang) {
-            const long long hasil =
-                tulis_keluaran(teks + tertulis, static_cast<std::size_t>(panjang - tertulis));
-            if (hasil <= 0) {
-                break;
-            }
-            tertulis += hasil;
-        }
-        return tertulis;
+// Standard input, read in blocks into one buffer: the bytes from awal up to isi are read and
+// not yet taken. Once the input has ended or failed, habis holds and nothing is read again.
+char ruang[8192];
+std::size_t awal;
+std::size_t isi;
+bool habis;
+
+// Whether standard output is a screen to clear, as it was when the console was readied.
+bool layar_terminal;
+
+// Whether a byte is at hand, reading the next block when none is.
+bool ada_masukan() {
+    if (awal < isi) {
+        return true;
     }
-};
+    if (habis) {
+        return false;
+    }
+    const long long dibaca = baca_masukan(ruang, sizeof ruang);
+    if (dibaca <= 0) {
+        habis = true;
+        return false;
+    }
+    awal = 0;
+    isi = static_cast<std::size_t>(dibaca);
+    return true;
+}
+
+// Writes all panjang bytes of teks, taking up a shorter write where it left off; false, with
+// errno set, when a write fails.
+bool tulis_semua(const char *teks, std::size_t panjang) {
+    while (panjang > 0) {
+        const long long tertulis = tulis_keluaran(teks, panjang);
+        if (tertulis <= 0) {
+            return false;
+        }
+        teks += tertulis;
+        panjang -= static_cast<std::size_t>(tertulis);
+    }
+    return true;
+}
 
 } // namespace
 
-// A failure is never reported as success: the reason goes to standard error.
+// A line and its end go out in one write. Each piece must be on the screen at once, so
+// nothing is kept back. A failure is never reported as success: the reason goes to standard
+// error.
 void kirim(std::string_view teks, bool baris) {
-    static std::string potongan;
-    potongan.assign(teks);
-    if (baris) {
-        potongan += '\n';
+    static char potongan[256];
+    bool terkirim = false;
+    if (baris && teks.size() < sizeof potongan) {
+        std::copy_n(teks.data(), teks.size(), potongan);
+        potongan[teks.size()] = '\n';
+        terkirim = tulis_semua(potongan, teks.size() + 1);
+    } else {
+        terkirim = tulis_semua(teks.data(), teks.size()) && (!baris || tulis_semua("\n", 1));
     }
-    const auto panjang = static_cast<std::streamsize>(potongan.size());
-    if (std::cout.rdbuf()->sputn(potongan.data(), panjang) == panjang) {
+    if (terkirim) {
         return;
     }
-    const int galat = errno;
-    std::cerr << awalan_galat_tulis << std::strerror(galat) << std::endl;
+    tulis_galat(awalan_galat_tulis, std::strerror(errno));
     akhiri_proses(1);
 }
 
 void siapkan_konsol() {
-    static KeluaranLangsung keluaran;
-    std::ios::sync_with_stdio(false);
-    std::cout.rdbuf(&keluaran);
-    std::cin.tie(nullptr);
+    awal = 0;
+    isi = 0;
+    habis = false;
     siapkan_platform();
+    layar_terminal = keluaran_terminal();
 }
 
-std::istream &tunggu_jawaban(std::string_view prompt) {
+void tunggu_jawaban(std::string_view prompt) {
     kirim(prompt, false);
-    std::cin >> std::ws;
-    if (std::cin.peek() == std::char_traits<char>::eof()) {
+    while (ada_masukan() && spasi(static_cast<unsigned char>(ruang[awal]))) {
+        ++awal;
+    }
+    if (!ada_masukan()) {
         tulis_baris();
         akhiri_proses(0);
     }
-    return std::cin;
+}
+
+int lihat_masukan() {
+    return ada_masukan() ? static_cast<unsigned char>(ruang[awal]) : akhir_masukan;
+}
+
+void ambil_masukan() {
+    if (ada_masukan()) {
+        ++awal;
+    }
 }
 
 char baca_huruf(std::string_view prompt) {
-    return static_cast<char>(tunggu_jawaban(prompt).get());
+    tunggu_jawaban(prompt);
+    const char huruf = ruang[awal];
+    ambil_masukan();
+    return huruf;
 }
 
 void tulis_baris(std::string_view teks) {
     kirim(teks, true);
 }
 
+void tulis_galat(std::string_view teks, std::string_view tambahan) {
+    char baris[256];
+    std::size_t panjang = 0;
+    for (const std::string_view bagian : {teks, tambahan}) {
+        const std::size_t n = std::min(bagian.size(), sizeof baris - 1 - panjang);
+        std::copy_n(bagian.data(), n, baris + panjang);
+        panjang += n;
+    }
+    baris[panjang] = '\n';
+    tulis_galat_platform(baris, panjang + 1);
+}
+
 // Every piece is written as it is handed over, so nothing is pending when a console's screen
 // buffer is cleared beneath the stream.
 void bersihkan_layar() {
-    static const bool terminal = keluaran_terminal();
-    if (terminal) {
+    if (layar_terminal) {
         bersihkan_terminal();
     }
 }

@@ -1,28 +1,45 @@
-// Console services for the dialogue and the conversions: waiting for an answer, writing a line,
-// clearing the screen, the wrong-answer report and ending the process. Every write goes to
-// standard output at once, a line or a prompt in one piece; a write that fails ends the run
-// with status 1 and a line on standard error.
+// Console services for the dialogue and the conversions: waiting for an answer and reading it
+// byte by byte, writing a line, clearing the screen, the wrong-answer report and ending the
+// process. Every write goes to standard output at once, a line or a prompt in one piece; a
+// write that fails ends the run with status 1 and a line on standard error.
 #pragma once
 
-#include <iosfwd>
 #include <string_view>
 
-// Readies the standard streams, once, before any other service is used. Standard output gets
-// no buffer, so each line and prompt is written as it is made. Standard input keeps a buffer
-// of its own and is not tied to output: the waits write what must be seen. A reader that goes
-// away ends the run quietly by SIGPIPE, as it ends any filter, whatever the parent ignored.
+// Readies the console, before any other service is used: standard output unbuffered, and a
+// reader with nothing read yet. A reader that goes away ends the run quietly by SIGPIPE, as
+// it ends any filter, whatever the parent ignored.
 void siapkan_konsol();
 
-// Writes prompt, waits for the next answer and returns standard input with the answer's first
-// byte next. Blanks and empty lines are skipped. At end of input, or when standard input fails
-// for good, it writes one end of line and ends the run with status 0 instead.
-std::istream &tunggu_jawaban(std::string_view prompt);
+// Writes prompt and waits for the next answer, which the reader then has next. Blanks and
+// empty lines are skipped. At end of input, or when standard input fails for good, it writes
+// one end of line and ends the run with status 0 instead.
+void tunggu_jawaban(std::string_view prompt);
+
+// What lihat_masukan gives at the end of input; after that it never waits again.
+inline constexpr int akhir_masukan = -1;
+
+// The next byte of standard input (0 to 255), not yet taken, or akhir_masukan. Waits for
+// input when none is at hand; memory stays the same however long the input.
+int lihat_masukan();
+
+// Takes the byte that lihat_masukan shows.
+void ambil_masukan();
+
+// Whitespace as formatted extraction knows it in the C locale: it ends every answer.
+inline bool spasi(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 // Takes the first byte of the next answer to prompt, as tunggu_jawaban waits for it.
 char baca_huruf(std::string_view prompt);
 
 // Writes teks and an end of line.
 void tulis_baris(std::string_view teks = {});
+
+// Writes teks, then tambahan, and an end of line to standard error as one line of at most 255
+// bytes. A failure there is not reported: there is nowhere left to report it.
+void tulis_galat(std::string_view teks, std::string_view tambahan = {});
 
 // Clears a terminal screen and its scrollback, or a Windows console's whole screen buffer as
 // cls does; clears nothing when standard output is a pipe, a file or another device.

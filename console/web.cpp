@@ -6,9 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iostream>
 #include <limits>
-#include <streambuf>
 
 // The host gives three services on Module (web/node-host.js under node, web/page.js in the
 // page): tavirelTulis writes bytes to standard output, tavirelBaca waits for the next bytes of
@@ -37,6 +35,9 @@ EM_ASYNC_JS(int, baca_host, (char *tujuan, int maks), {
 
 EM_JS(int, terminal_host, (), { return Module.tavirelTerminal() ? 1 : 0; });
 
+// Writes a line to standard error through the runtime's err(), which ends the line itself.
+EM_JS(void, galat_host, (const char *teks, int panjang), { err(UTF8ToString(teks, panjang)); });
+
 // clang-format on
 
 namespace {
@@ -44,42 +45,37 @@ namespace {
 // An interrupt ends a run with 128 plus SIGINT's number, as a shell reports it.
 constexpr int status_interupsi = 130;
 
-// Standard input from the host: each refill waits for the host's next bytes.
-class MasukanHost final : public std::streambuf {
-  protected:
-    int_type underflow() override {
-        const int panjang = baca_host(ruang, sizeof ruang);
-        if (panjang < 0) {
-            akhiri_proses(status_interupsi);
-        }
-        if (panjang == 0) {
-            return traits_type::eof();
-        }
-        setg(ruang, ruang, ruang + panjang);
-        return traits_type::to_int_type(ruang[0]);
-    }
-
-  private:
-    char ruang[8192];
-};
+// The host takes and gives at most an int's worth of bytes at a time.
+int potong(std::size_t panjang) {
+    return static_cast<int>(std::min<std::size_t>(panjang, std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
-void siapkan_platform() {
-    static MasukanHost masukan;
-    std::cin.rdbuf(&masukan);
+void siapkan_platform() {}
+
+long long baca_masukan(char *ruang, std::size_t panjang) {
+    const int dibaca = baca_host(ruang, potong(panjang));
+    if (dibaca < 0) {
+        akhiri_proses(status_interupsi);
+    }
+    return dibaca;
 }
 
+// A shorter write than asked for is taken up again by the caller.
 long long tulis_keluaran(const char *teks, std::size_t panjang) {
-    // A shorter write than asked for is taken up again by the caller.
-    const auto potongan = std::min<std::size_t>(panjang, std::numeric_limits<int>::max());
-    const int hasil = tulis_host(teks, static_cast<int>(potongan));
+    const int hasil = tulis_host(teks, potong(panjang));
     if (hasil >= 0) {
         return hasil;
     }
     constexpr int alasan[] = {EBADF, ENOSPC, EPIPE, EIO};
     errno = alasan[-hasil - 1];
     return -1;
+}
+
+// The line goes without its end, which err() writes.
+void tulis_galat_platform(const char *teks, std::size_t panjang) {
+    galat_host(teks, potong(panjang - 1));
 }
 
 bool keluaran_terminal() {

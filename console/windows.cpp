@@ -6,9 +6,26 @@
 
 void siapkan_platform() {}
 
+// Through the C runtime in text mode, as Windows' texts are: CR LF comes in as LF, and Ctrl-Z
+// (then Enter, in a console window) ends the input.
+long long baca_masukan(char *ruang, std::size_t panjang) {
+    return _read(0, ruang, static_cast<unsigned>(panjang));
+}
+
 // Through the C runtime in text mode, which ends each line with CR LF as Windows' texts do.
 long long tulis_keluaran(const char *teks, std::size_t panjang) {
     return _write(1, teks, static_cast<unsigned>(panjang));
+}
+
+void tulis_galat_platform(const char *teks, std::size_t panjang) {
+    while (panjang > 0) {
+        const int tertulis = _write(2, teks, static_cast<unsigned>(panjang));
+        if (tertulis <= 0) {
+            return;
+        }
+        teks += tertulis;
+        panjang -= static_cast<std::size_t>(tertulis);
+    }
 }
 
 // A console, not a file, a pipe or the NUL device (which is a character device too).

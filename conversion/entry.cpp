@@ -4,8 +4,6 @@
 
 #include "console/console.h"
 
-#include <istream>
-
 namespace {
 
 // The number last typed under choices A, B and C.
@@ -15,8 +13,8 @@ int angka;
 // Each wrong answer is answered with the error message and the same prompt.
 int tanya_bilangan(std::string_view prompt, int basis) {
     for (;;) {
-        std::istream &in = tunggu_jawaban(prompt);
-        const auto nilai = basis == basis_heksa ? baca_kata_heksa(in) : baca_token(in, basis);
+        tunggu_jawaban(prompt);
+        const auto nilai = basis == basis_heksa ? baca_kata_heksa() : baca_token(basis);
         if (nilai) {
             return *nilai;
         }

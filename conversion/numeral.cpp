@@ -1,13 +1,11 @@
 #include "radix.h"
 
+#include "console/console.h"
+
 #include <cstdint>
-#include <istream>
 #include <limits>
-#include <string>
 
 namespace {
-
-using traits = std::char_traits<char>;
 
 // The largest magnitude a numeral may have. With "-" it is 2^31 in every base. Without, it is
 // the largest int in basis 10; in the other bases any 32-bit pattern is a numeral, and those
@@ -35,10 +33,10 @@ int nilai_digit(int c) {
 }
 
 // Takes an optional sign; true for "-".
-bool baca_tanda(std::istream &in) {
-    const int c = in.peek();
+bool baca_tanda() {
+    const int c = lihat_masukan();
     if (c == '+' || c == '-') {
-        in.ignore();
+        ambil_masukan();
     }
     return c == '-';
 }
@@ -55,13 +53,13 @@ bool tambah_digit(std::uint32_t &nilai, int basis, int digit, std::uint32_t bata
 }
 
 bool akhir_kata(int c) {
-    return c == traits::eof() || spasi(c);
+    return c == akhir_masukan || spasi(c);
 }
 
 // Drops the rest of a wrong answer, up to the next whitespace or the end of input.
-std::nullopt_t buang_kata(std::istream &in) {
-    while (!akhir_kata(in.peek())) {
-        in.ignore();
+std::nullopt_t buang_kata() {
+    while (!akhir_kata(lihat_masukan())) {
+        ambil_masukan();
     }
     return std::nullopt;
 }
@@ -72,45 +70,45 @@ int bertanda(std::uint32_t besar, bool negatif) {
 
 } // namespace
 
-std::optional<int> baca_token(std::istream &in, int basis) {
-    const bool negatif = baca_tanda(in);
+std::optional<int> baca_token(int basis) {
+    const bool negatif = baca_tanda();
     const std::uint32_t batas = batas_nilai(basis, negatif);
     std::uint32_t nilai = 0;
     bool ada_digit = false;
-    for (int c = in.peek(); c >= '0' && c <= '9'; c = in.peek()) {
+    for (int c = lihat_masukan(); c >= '0' && c <= '9'; c = lihat_masukan()) {
         const int digit = c - '0';
         if (digit >= basis || !tambah_digit(nilai, basis, digit, batas)) {
-            return buang_kata(in);
+            return buang_kata();
         }
-        in.ignore();
+        ambil_masukan();
         ada_digit = true;
     }
     if (!ada_digit) {
-        return buang_kata(in);
+        return buang_kata();
     }
     return bertanda(nilai, negatif);
 }
 
-std::optional<int> baca_kata_heksa(std::istream &in) {
-    const bool negatif = baca_tanda(in);
+std::optional<int> baca_kata_heksa() {
+    const bool negatif = baca_tanda();
     const std::uint32_t batas = batas_nilai(basis_heksa, negatif);
     std::uint32_t nilai = 0;
     bool ada_digit = false;
-    if (in.peek() == '0') {
-        in.ignore();
+    if (lihat_masukan() == '0') {
+        ambil_masukan();
         ada_digit = true;
-        const int c = in.peek();
+        const int c = lihat_masukan();
         if (c == 'x' || c == 'X') {
-            in.ignore();
+            ambil_masukan();
             ada_digit = false;
         }
     }
-    for (int c = in.peek(); !akhir_kata(c); c = in.peek()) {
+    for (int c = lihat_masukan(); !akhir_kata(c); c = lihat_masukan()) {
         const int digit = nilai_digit(c);
         if (digit < 0 || !tambah_digit(nilai, basis_heksa, digit, batas)) {
-            return buang_kata(in);
+            return buang_kata();
         }
-        in.ignore();
+        ambil_masukan();
         ada_digit = true;
     }
     if (!ada_digit) {

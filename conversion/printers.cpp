@@ -4,6 +4,7 @@
 
 #include "console/console.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -37,7 +38,8 @@ void tulis_hasil(std::string_view label, int n, int basis) {
         w /= b;
     } while (w > 0);
     char baris[panjang_label + 1 + digit_maks];
-    std::size_t panjang = label.copy(baris, panjang_label);
+    std::copy_n(label.data(), panjang_label, baris);
+    std::size_t panjang = panjang_label;
     if (minus) {
         baris[panjang++] = '-';
     }

@@ -2,7 +2,6 @@
 // the numeral readers.
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 
 inline constexpr int basis_biner = 2;
@@ -16,7 +15,7 @@ inline constexpr char digit_tabel[] = "0123456789ABCDEF";
 // Writes the decimal result line for n, with a "-" when n is negative.
 void ke_desimal(int n);
 
-// Reads a numeral answer in basis 2, 8 or 10 from in, whose next byte starts the answer:
+// Reads a numeral answer in basis 2, 8 or 10 from the console, whose next byte starts it:
 // an optional "+" or "-" and the decimal digits that follow, ending before the first byte
 // that is not a decimal digit (that byte stays in the input). Returns the value, or nothing
 // when the answer is wrong: no digits, a digit outside the base, or a value outside 32 bits.
@@ -24,14 +23,9 @@ void ke_desimal(int n);
 // pattern: up to 2^32-1 unsigned, those from 2^31 up standing for negatives in two's
 // complement, or with "-" a magnitude up to 2^31. A wrong answer is dropped up to the next
 // whitespace.
-std::optional<int> baca_token(std::istream &in, int basis);
+std::optional<int> baca_token(int basis);
 
-// Reads a hexadecimal answer: the whole whitespace-delimited word that starts at in's next
-// byte, an optional sign, an optional "0x" or "0X", then digits 0-9, A-F, a-f. Range and
+// Reads a hexadecimal answer: the whole whitespace-delimited word that starts at the console's
+// next byte, an optional sign, an optional "0x" or "0X", then digits 0-9, A-F, a-f. Range and
 // wrong answers as for baca_token. Memory does not grow with the word's length.
-std::optional<int> baca_kata_heksa(std::istream &in);
-
-// Whitespace as formatted extraction knows it in the C locale; it ends every answer.
-inline bool spasi(int c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+std::optional<int> baca_kata_heksa();

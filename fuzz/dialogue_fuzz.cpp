@@ -2,6 +2,7 @@
 // end of input with status 0, and every byte it writes must belong to one of its texts, a
 // result line in the right digits, or the clearing sequence.
 #include "ending.h"
+#include "memory_console.h"
 
 #include "console/texts.h"
 #include "conversion/texts.h"
@@ -9,9 +10,8 @@
 #include "dialogue/texts.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -72,24 +72,20 @@ bool keluaran_sah(std::string_view out) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char *>(data), size));
-    std::ostringstream out;
-    std::streambuf *const cin_lama = std::cin.rdbuf(in.rdbuf());
-    std::streambuf *const cout_lama = std::cout.rdbuf(out.rdbuf());
+    start_console({reinterpret_cast<const char *>(data), size});
     int status = -1;
     try {
         menu_utama();
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }
-    std::cin.rdbuf(cin_lama);
-    std::cout.rdbuf(cout_lama);
-    if (status != 0) {
-        std::cerr << "ended with status " << status << '\n';
+    const std::string &out = console_output();
+    if (status != 0 || !console_errors().empty()) {
+        std::fprintf(stderr, "ended with status %d:\n%s\n", status, console_errors().c_str());
         std::abort();
     }
-    if (!keluaran_sah(out.str())) {
-        std::cerr << "wrote bytes that are none of the dialogue's:\n" << out.str() << '\n';
+    if (!keluaran_sah(out)) {
+        std::fprintf(stderr, "wrote bytes that are none of the dialogue's:\n%s\n", out.c_str());
         std::abort();
     }
     return 0;

@@ -1,13 +1,14 @@
 // The numeral readers against a plain model of the rules. The first byte picks the base; the
 // rest is the answer, followed by whatever was typed after it.
+#include "memory_console.h"
+
+#include "console/console.h"
 #include "conversion/radix.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -77,9 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int bases[] = {basis_biner, basis_oktal, basis_desimal, basis_heksa};
     const int base = bases[data[0] % 4];
     const std::string typed(reinterpret_cast<const char *>(data) + 1, size - 1);
-    std::istringstream in(typed);
-    const std::optional<int> got = base == basis_heksa ? baca_kata_heksa(in) : baca_token(in, base);
-    const std::string left{std::istreambuf_iterator<char>(in), {}};
+    start_console(typed);
+    const std::optional<int> got = base == basis_heksa ? baca_kata_heksa() : baca_token(base);
+    std::string left;
+    for (int byte = lihat_masukan(); byte != akhir_masukan; byte = lihat_masukan()) {
+        left += static_cast<char>(byte);
+        ambil_masukan();
+    }
     const Model want = model(typed, base);
     if (got != want.value || left != typed.substr(want.taken)) {
         std::cerr << "base " << base << ": read " << (got ? std::to_string(*got) : "nothing")

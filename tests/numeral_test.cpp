@@ -1,12 +1,13 @@
 // Reading and checking numerals: each case gives what is typed, the value expected (or none,
 // for a wrong answer) and what must stay in the input for the next prompt.
+#include "memory_console.h"
+
+#include "console/console.h"
 #include "conversion/radix.h"
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -20,11 +21,14 @@ struct Case {
 constexpr std::nullopt_t wrong = std::nullopt;
 
 void check(const Case &c, int basis) {
-    std::istringstream in(c.typed);
-    const std::optional<int> got =
-        basis == basis_heksa ? baca_kata_heksa(in) : baca_token(in, basis);
+    start_console(c.typed);
+    const std::optional<int> got = basis == basis_heksa ? baca_kata_heksa() : baca_token(basis);
     EXPECT_EQ(got, c.value) << "typed \"" << c.typed << "\" in basis " << basis;
-    const std::string left{std::istreambuf_iterator<char>(in), {}};
+    std::string left;
+    for (int byte = lihat_masukan(); byte != akhir_masukan; byte = lihat_masukan()) {
+        left += static_cast<char>(byte);
+        ambil_masukan();
+    }
     EXPECT_EQ(left, c.left) << "typed \"" << c.typed << "\" in basis " << basis;
 }
 

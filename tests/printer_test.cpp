@@ -1,13 +1,13 @@
 // The printers write a value's 32-bit pattern, the decimal line its signed value; boundary
 // values in every base.
+#include "memory_console.h"
+
 #include "conversion/conversion.h"
 #include "conversion/radix.h"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <limits>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -15,13 +15,8 @@ namespace {
 // Captures what the printers write to standard output.
 class Printers : public testing::Test {
   protected:
-    void SetUp() override { saved_ = std::cout.rdbuf(out_.rdbuf()); }
-    void TearDown() override { std::cout.rdbuf(saved_); }
-    std::string written() { return out_.str(); }
-
-  private:
-    std::ostringstream out_;
-    std::streambuf *saved_ = nullptr;
+    void SetUp() override { start_console(""); }
+    static std::string written() { return console_output(); }
 };
 
 constexpr int int_min = std::numeric_limits<int>::min();
