@@ -26,7 +26,7 @@ else()
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # The architecture is the target's, so a cross build is packaged for the processor it was
   # built for. Depends comes from dpkg-shlibdeps against the target's own libraries: for a
-  # cross build, libc6, libgcc-s1 and libstdc++6 of that architecture must be installed.
+  # cross build, that architecture's libc6 and libgcc-s1 must be installed.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   find_program(DPKG_ARCHITECTURE_PROGRAM dpkg-architecture)
   if(DPKG_ARCHITECTURE_PROGRAM AND CMAKE_CXX_LIBRARY_ARCHITECTURE)
