@@ -9,6 +9,10 @@ void dari_biner();
 void dari_oktal();
 void dari_heksadesimal();
 
+// Whether each conversion also writes its working after its result lines: the weighting of
+// the digits typed, and the divisions that give each other base. Off at start.
+void tampilkan_langkah(bool ya);
+
 // Printers: each writes one labelled result line with n's 32-bit pattern in its base,
 // most significant digit first, so a negative n shows its two's complement.
 void ke_biner(int n);

@@ -64,13 +64,13 @@ std::nullopt_t buang_kata() {
     return std::nullopt;
 }
 
-int bertanda(std::uint32_t besar, bool negatif) {
-    return static_cast<int>(negatif ? 0U - besar : besar);
+Bilangan bertanda(std::uint32_t besar, bool negatif) {
+    return {static_cast<int>(negatif ? 0U - besar : besar), negatif};
 }
 
 } // namespace
 
-std::optional<int> baca_token(int basis) {
+std::optional<Bilangan> baca_token(int basis) {
     const bool negatif = baca_tanda();
     const std::uint32_t batas = batas_nilai(basis, negatif);
     std::uint32_t nilai = 0;
@@ -89,7 +89,7 @@ std::optional<int> baca_token(int basis) {
     return bertanda(nilai, negatif);
 }
 
-std::optional<int> baca_kata_heksa() {
+std::optional<Bilangan> baca_kata_heksa() {
     const bool negatif = baca_tanda();
     const std::uint32_t batas = batas_nilai(basis_heksa, negatif);
     std::uint32_t nilai = 0;

@@ -5,8 +5,6 @@
 #include "console/console.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <cstdint>
 
 namespace {
 
@@ -14,7 +12,7 @@ namespace {
 constexpr int digit_maks = 32;
 
 // The digit stack: slot 0 stays unused, so puncak, the top filled slot, is 0 when empty.
-// Every printer pops all that it pushes.
+// Every writer pops all that it pushes.
 int tumpukan[digit_maks + 1];
 int puncak;
 
@@ -23,33 +21,54 @@ int sisa;
 
 // Writes label, then n in basis, then an end of line, all in one write. In basis 10 n is
 // signed; in the other bases n's 32-bit pattern is written, so a negative n shows its two's
-// complement. Digits are pushed least significant first and popped most significant first;
-// zero is the one digit 0.
+// complement.
 void tulis_hasil(std::string_view label, int n, int basis) {
-    const bool minus = basis == basis_desimal && n < 0;
-    auto w = static_cast<std::uint32_t>(n);
-    if (minus) {
-        w = 0U - w;
+    Baris baris{};
+    sambung(baris, label);
+    if (basis == basis_desimal) {
+        sambung_bertanda(baris, n);
+    } else {
+        sambung_angka(baris, static_cast<std::uint32_t>(n), basis);
     }
-    const auto b = static_cast<std::uint32_t>(basis);
-    do {
-        sisa = static_cast<int>(w % b);
-        tumpukan[++puncak] = sisa;
-        w /= b;
-    } while (w > 0);
-    char baris[panjang_label + 1 + digit_maks];
-    std::copy_n(label.data(), panjang_label, baris);
-    std::size_t panjang = panjang_label;
-    if (minus) {
-        baris[panjang++] = '-';
-    }
-    while (puncak > 0) {
-        baris[panjang++] = digit_tabel[tumpukan[puncak--]];
-    }
-    tulis_baris({baris, panjang});
+    tulis(baris);
 }
 
 } // namespace
+
+void sambung(Baris &baris, std::string_view teks) {
+    const std::size_t muat = std::min(teks.size(), sizeof baris.teks - baris.panjang);
+    std::copy_n(teks.data(), muat, baris.teks + baris.panjang);
+    baris.panjang += muat;
+}
+
+// Digits are pushed least significant first and popped most significant first.
+void sambung_angka(Baris &baris, std::uint32_t n, int basis, std::size_t lebar) {
+    const auto b = static_cast<std::uint32_t>(basis);
+    do {
+        sisa = static_cast<int>(n % b);
+        tumpukan[++puncak] = sisa;
+        n /= b;
+    } while (n > 0);
+    for (auto banyak = static_cast<std::size_t>(puncak); banyak < lebar; ++banyak) {
+        sambung(baris, " ");
+    }
+    while (puncak > 0) {
+        sambung(baris, {&digit_tabel[tumpukan[puncak--]], 1});
+    }
+}
+
+void sambung_bertanda(Baris &baris, int n) {
+    auto besar = static_cast<std::uint32_t>(n);
+    if (n < 0) {
+        sambung(baris, "-");
+        besar = 0U - besar;
+    }
+    sambung_angka(baris, besar, basis_desimal);
+}
+
+void tulis(const Baris &baris) {
+    tulis_baris({baris.teks, baris.panjang});
+}
 
 void ke_desimal(int n) {
     tulis_hasil(label_desimal, n, basis_desimal);

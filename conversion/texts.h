@@ -17,3 +17,31 @@ inline constexpr std::string_view label_oktal = "Hasil oktal        : ";
 inline constexpr std::string_view label_heksa = "Hasil heksadesimal : ";
 static_assert(label_desimal.size() == panjang_label && label_biner.size() == panjang_label &&
               label_oktal.size() == panjang_label && label_heksa.size() == panjang_label);
+
+// The working (--langkah). A division section: its title by base, the two's complement of a
+// negative value, one line per division, and the digits read back.
+inline constexpr std::string_view judul_bagi_biner = "Ke biner: bagi dengan 2 berulang kali";
+inline constexpr std::string_view judul_bagi_oktal = "Ke oktal: bagi dengan 8 berulang kali";
+inline constexpr std::string_view judul_bagi_heksa =
+    "Ke heksadesimal: bagi dengan 16 berulang kali";
+inline constexpr std::string_view teks_komplemen = "Komplemen dua: ";
+inline constexpr std::string_view teks_dua_pangkat_32 = "2^32";
+inline constexpr std::string_view teks_kurang = " - ";
+inline constexpr std::string_view teks_sama_dengan = " = ";
+inline constexpr std::string_view teks_bagi = " : ";
+inline constexpr std::string_view teks_sisa = " sisa ";
+inline constexpr std::string_view teks_dibaca = "Sisa dibaca dari bawah ke atas: ";
+
+// A weighting section: its title, one line per digit ("F(15) x 16^7 = 4026531840"), the sum,
+// and the value of a numeral typed with "-".
+inline constexpr std::string_view judul_bobot = "Ke desimal: kalikan digit dengan bobotnya";
+inline constexpr std::string_view teks_kali = " x ";
+inline constexpr std::string_view teks_pangkat = "^";
+inline constexpr std::string_view teks_jumlah = "Jumlah: ";
+inline constexpr std::string_view teks_tanda_minus = "Dengan tanda minus: ";
+
+// A digit of 10 or more is shown with its value, "F(15)"; a remainder of 10 or more with its
+// digit, "15 (F)".
+inline constexpr std::string_view teks_buka = "(";
+inline constexpr std::string_view teks_buka_sisa = " (";
+inline constexpr std::string_view teks_tutup = ")";

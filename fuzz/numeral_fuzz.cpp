@@ -79,13 +79,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int base = bases[data[0] % 4];
     const std::string typed(reinterpret_cast<const char *>(data) + 1, size - 1);
     start_console(typed);
-    const std::optional<int> got = base == basis_heksa ? baca_kata_heksa() : baca_token(base);
+    const auto numeral = base == basis_heksa ? baca_kata_heksa() : baca_token(base);
+    const std::optional<int> got = numeral ? std::optional(numeral->nilai) : std::nullopt;
     std::string left;
     for (int byte = lihat_masukan(); byte != akhir_masukan; byte = lihat_masukan()) {
         left += static_cast<char>(byte);
         ambil_masukan();
     }
     const Model want = model(typed, base);
+    if (numeral && numeral->minus != (typed[0] == '-')) {
+        std::cerr << "base " << base << ": the sign of " << *got << " is not as typed\n";
+        std::abort();
+    }
     if (got != want.value || left != typed.substr(want.taken)) {
         std::cerr << "base " << base << ": read " << (got ? std::to_string(*got) : "nothing")
                   << " leaving " << left.size() << " bytes; expected "

@@ -22,8 +22,12 @@ constexpr std::nullopt_t wrong = std::nullopt;
 
 void check(const Case &c, int basis) {
     start_console(c.typed);
-    const std::optional<int> got = basis == basis_heksa ? baca_kata_heksa() : baca_token(basis);
-    EXPECT_EQ(got, c.value) << "typed \"" << c.typed << "\" in basis " << basis;
+    const auto got = basis == basis_heksa ? baca_kata_heksa() : baca_token(basis);
+    EXPECT_EQ(got ? std::optional(got->nilai) : std::nullopt, c.value)
+        << "typed \"" << c.typed << "\" in basis " << basis;
+    if (got) {
+        EXPECT_EQ(got->minus, c.typed[0] == '-') << "typed \"" << c.typed << "\"";
+    }
     std::string left;
     for (int byte = lihat_masukan(); byte != akhir_masukan; byte = lihat_masukan()) {
         left += static_cast<char>(byte);

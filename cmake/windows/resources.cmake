@@ -1,6 +1,5 @@
 # The Windows executable's resources: a version resource (Explorer's Properties) and the
 # manifest, both from the project's version and description and the licence's copyright line.
-file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE TAVIREL_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavirel.manifest.in tavirel.manifest @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/tavirel.rc.in tavirel.rc @ONLY)
 target_sources(tavirel PRIVATE ${PROJECT_BINARY_DIR}/tavirel.rc)
