@@ -1,8 +1,9 @@
 // The page in a real browser (headless Chromium, through puppeteer-core), opened from file://:
 // a dialogue typed key by key with Backspace, a wrong answer that clears the screen and its
 // scrollback, y, a pasted type-ahead, N, Ctrl-D and Ctrl-C ending the run and Enter starting it
-// again; then a 360x640 touch screen, where the 45-column lines fit and answers typed as text
-// input go through the input line. No request leaves the file and nothing is logged as an
+// again; the page opened as tavirel.html#langkah, which shows the working, and its checkbox,
+// which takes it away again; then a 360x640 touch screen, where the 45-column lines fit and
+// answers typed as text input go through the input line. No request leaves the file and nothing is logged as an
 // error. Each step waits for what the screen must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) without Chromium.
 import { existsSync, mkdtempSync, rmSync } from 'node:fs';
@@ -40,11 +41,11 @@ const browser = await puppeteer.launch({
 
 // Opens the page in a new tab; every request other than the file itself, every console error
 // and every uncaught error is a failure.
-async function open(viewport) {
+async function open(viewport, hash = '') {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   page.on('request', (request) => {
-    if (request.url() !== url) {
+    if (request.url().replace(/#.*$/, '') !== url) {
       failures.push(`a request for ${request.url()}`);
     }
   });
@@ -54,7 +55,7 @@ async function open(viewport) {
     }
   });
   page.on('pageerror', (error) => failures.push(`an uncaught error: ${error.message}`));
-  await page.goto(url);
+  await page.goto(url + hash);
   return page;
 }
 
@@ -176,6 +177,39 @@ async function desktop() {
   await page.close();
 }
 
+// Opened as tavirel.html#langkah, the box is ticked and each conversion shows its working;
+// unticked, the program starts afresh without it and the address loses #langkah.
+async function working() {
+  const page = await open({ width: 1000, height: 700 }, '#langkah');
+  if (!await page.$eval('#tampil-langkah', (box) => box.checked)) {
+    failures.push('#langkah: the box "Tampilkan langkah" is not ticked');
+  }
+  await answer(page, PILIHAN, 'A');
+  await answer(page, 'Masukkan bilangan desimal :', '10');
+  await prompt(page, COBA_LAGI);
+  await check(page, '#langkah: the working after the results', ['Hasil heksadesimal : A', '',
+    'Ke biner: bagi dengan 2 berulang kali', '10 : 2 = 5 sisa 0', ' 5 : 2 = 2 sisa 1',
+    ' 2 : 2 = 1 sisa 0', ' 1 : 2 = 0 sisa 1', 'Sisa dibaca dari bawah ke atas: 1010', '',
+    'Ke oktal: bagi dengan 8 berulang kali', '10 : 8 = 1 sisa 2', ' 1 : 8 = 0 sisa 1',
+    'Sisa dibaca dari bawah ke atas: 12', '', 'Ke heksadesimal: bagi dengan 16 berulang kali',
+    '10 : 16 = 0 sisa 10 (A)', 'Sisa dibaca dari bawah ke atas: A', '', COBA_LAGI], false);
+
+  await page.click('#tampil-langkah');
+  if (await page.evaluate(() => window.location.hash) !== '') {
+    failures.push('unticked: the address still has #langkah');
+  }
+  await prompt(page, PILIHAN);
+  await check(page, 'unticked: the program starts afresh', [...BANNER, PILIHAN], true);
+  await page.focus('.xterm-helper-textarea');
+  await answer(page, PILIHAN, 'A');
+  await answer(page, 'Masukkan bilangan desimal :', '10');
+  await prompt(page, COBA_LAGI);
+  await check(page, 'unticked: no working', ['Masukkan bilangan desimal : 10',
+    'Hasil biner        : 1010', 'Hasil oktal        : 12', 'Hasil heksadesimal : A', '',
+    COBA_LAGI], false);
+  await page.close();
+}
+
 // A phone: the lines fit whole, tapping the terminal brings up the input line's keyboard, and
 // text typed there as input events (as a virtual keyboard types) answers the prompts.
 async function phone() {
@@ -200,6 +234,7 @@ async function phone() {
 
 try {
   await desktop();
+  await working();
   await phone();
 } finally {
   await browser.close();

@@ -4,7 +4,8 @@
 // Pasted text is typed ahead, its lines answering the prompts in turn. On a touch screen a
 // plain input line under the terminal hands over one line at a time, as virtual keyboards
 // type reliably there. When the program ends, a line under the terminal says so, and Enter
-// starts it again.
+// starts it again. The checkbox "Tampilkan langkah" runs the program afresh with or without
+// --langkah, and keeps #langkah in the page's address, so that a link can open it ticked.
 import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
 
@@ -16,6 +17,7 @@ const layar = document.getElementById('layar');
 const formulir = document.getElementById('ketik');
 const isian = document.getElementById('baris');
 const akhir = document.getElementById('akhir');
+const langkah = document.getElementById('tampil-langkah');
 const sentuh = window.matchMedia('(pointer: coarse)').matches;
 
 // The largest font size up to 18 px at which the minimum columns fit the window's width.
@@ -53,30 +55,58 @@ new ResizeObserver(() => {
 
 const penyandi = new TextEncoder();
 
-// The input of one run: lines handed over and not yet read, and what the program waits for.
+// The input of the run on screen: lines handed over and not yet read, and what the program
+// waits for. A run that has been replaced by a new one writes nothing more.
 let masukan;
 
 function jalankan() {
-  masukan = { siap: [], habis: false, interupsi: false, baca: null };
+  const jalan = { siap: [], habis: false, interupsi: false, baca: null };
+  masukan = jalan;
   akhir.hidden = true;
+  baris = '';
   terminal.reset();
   window.tavirelWasm.then((wasm) => tavirel({
+    arguments: langkah.checked ? ['--langkah'] : [],
     instantiateWasm: (impor, terima) => {
       WebAssembly.instantiate(wasm, impor).then((instance) => terima(instance, wasm));
       return {};
     },
     tavirelTulis: (bytes) => {
-      terminal.write(bytes.slice());
+      if (jalan === masukan) {
+        terminal.write(bytes.slice());
+      }
       return bytes.length;
     },
     tavirelTerminal: () => true,
     tavirelBaca: (maks) => new Promise((jawab) => {
-      masukan.baca = { maks, jawab };
+      jalan.baca = { maks, jawab };
       layani();
     }),
-    onExit: selesai,
+    onExit: () => {
+      if (jalan === masukan) {
+        selesai();
+      }
+    },
   }));
 }
+
+// The checkbox follows the address's #langkah, and the address the checkbox; either change
+// starts the program afresh.
+function alamatLangkah() {
+  return window.location.hash === '#langkah';
+}
+langkah.checked = alamatLangkah();
+langkah.addEventListener('change', () => {
+  const alamat = window.location.href.replace(/#.*$/, '');
+  window.history.replaceState(null, '', langkah.checked ? `${alamat}#langkah` : alamat);
+  jalankan();
+});
+window.addEventListener('hashchange', () => {
+  if (langkah.checked !== alamatLangkah()) {
+    langkah.checked = alamatLangkah();
+    jalankan();
+  }
+});
 
 // Answers the program's pending read from what has been handed over, if it can.
 function layani() {
