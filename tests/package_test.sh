@@ -141,8 +141,8 @@ for bits in 64 32; do
 done
 
 # The MSI holds the 32-bit zip's very files. Installed silently, it puts them in
-# Program Files (x86)\tavirel, with a plain Start menu shortcut to the program that starts in
-# that folder, and an uninstall entry with name, version and publisher and no Modify; the
+# Program Files (x86)\tavirel, with two plain Start menu shortcuts to the program that start in
+# that folder, the second with --langkah, and an uninstall entry with name, version and publisher and no Modify; the
 # shortcut's target runs a transcript. Uninstalled silently, it leaves none of it.
 workflow msi
 msi=build-windows32/tavirel-$version.msi
@@ -170,19 +170,27 @@ if [ "$target" != 'C:\Program Files (x86)\tavirel\tavirel.exe' ] ||
     printf 'FAIL: the shortcut starts "%s" in "%s"\n' "$target" "$start"
     exit 1
 fi
+# The second shortcut starts the same program in the same folder, with the working.
+shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/tavirel - dengan langkah.lnk')
+if [ "$(strings "$shortcut" | grep -o -m 1 '[A-Z]:.*\.exe$' || true)" != "$target" ] ||
+    [ "$(strings -e l "$shortcut" | grep -o -m 1 '[A-Z]:.*\\$' || true)" != "$start" ] ||
+    [ "$(strings -e l "$shortcut" | grep -c -x -e '--langkah')" != 1 ]; then
+    echo "FAIL: no shortcut \"tavirel - dengan langkah\" that starts $target --langkah in $start"
+    exit 1
+fi
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\'$code
 wine reg query "$entry" | tr -d '\r' >"$work/entry"
 has_lines "$work/entry" "the uninstall entry" "DisplayName    REG_SZ    tavirel" \
     "DisplayVersion    REG_SZ    $version" "NoModify    REG_DWORD    0x1" \
     "Publisher    REG_SZ    $(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE)"
 transcript "$target" wine
-echo "installed: the files, the shortcut and the uninstall entry; the shortcut's target runs"
+echo "installed: the files, both shortcuts and the uninstall entry; the shortcut's target runs"
 echo "a transcript"
 
 wine msiexec /x "$msi" /qn
 if [ -e "$folder" ] || [ -n "$(find "$WINEPREFIX/drive_c" -iname 'tavirel*')" ] ||
     wine reg query "$entry" >/dev/null 2>&1 || wine uninstaller --list | grep -q tavirel; then
-    echo "FAIL: uninstalling left the folder, a file, the shortcut or the entry"
+    echo "FAIL: uninstalling left the folder, a file, a shortcut or the entry"
     exit 1
 fi
 echo "uninstalled: nothing is left"
