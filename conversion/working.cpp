@@ -19,16 +19,6 @@ std::string_view judul_bagi(int basis) {
     }
 }
 
-// How many decimal digits n has.
-std::size_t lebar_desimal(std::uint32_t n) {
-    std::size_t lebar = 1;
-    while (n >= 10) {
-        n /= 10;
-        ++lebar;
-    }
-    return lebar;
-}
-
 // Appends a digit's character, and with a value of 10 or more that value in parentheses.
 void sambung_digit(Baris &baris, std::uint32_t nilai) {
     sambung(baris, {&digit_tabel[nilai], 1});
@@ -108,11 +98,12 @@ void langkah_bagi(int n, int basis) {
         sambung_angka(baris, w, basis_desimal);
         tulis(baris);
     }
-    const std::size_t lebar = lebar_desimal(w);
+    Baris pertama{};
+    sambung_angka(pertama, w, basis_desimal);
     do {
         const std::uint32_t sisa_bagi = w % b;
         Baris baris{};
-        sambung_angka(baris, w, basis_desimal, lebar);
+        sambung_angka(baris, w, basis_desimal, pertama.panjang);
         sambung(baris, teks_bagi);
         sambung_angka(baris, b, basis_desimal);
         sambung(baris, teks_sama_dengan);
