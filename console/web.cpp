@@ -20,17 +20,28 @@ EM_JS(int, tulis_host, (const char *teks, int panjang),
       { return Module.tavirelTulis(HEAPU8.subarray(teks, teks + panjang)); });
 
 // Waits, without blocking the host, for the next bytes of input and puts up to maks of them at
-// tujuan; returns how many, 0 at end of input, or -1 when the user interrupts (Ctrl-C).
-EM_ASYNC_JS(int, baca_host, (char *tujuan, int maks), {
-    const bytes = await Module.tavirelBaca(maks);
-    if (bytes === null || bytes === undefined) {
-        return 0;
-    }
-    if (bytes === false) {
-        return -1;
-    }
-    HEAPU8.set(bytes, tujuan);
-    return bytes.length;
+// tujuan; returns how many, 0 at end of input, or -1 when the user interrupts (Ctrl-C). The
+// program resumes inside the host's promise; when it then ends, the runtime's exit throws its
+// status out of the resumption, and that is caught here, as no one else could catch it.
+EM_JS(int, baca_host, (char *tujuan, int maks), {
+    return Asyncify.handleSleep((lanjut) => {
+        Module.tavirelBaca(maks).then((bytes) => {
+            let hasil = -1;
+            if (bytes === null || bytes === undefined) {
+                hasil = 0;
+            } else if (bytes !== false) {
+                HEAPU8.set(bytes, tujuan);
+                hasil = bytes.length;
+            }
+            try {
+                lanjut(hasil);
+            } catch (galat) {
+                if (!(galat instanceof ExitStatus)) {
+                    throw galat;
+                }
+            }
+        });
+    });
 });
 
 EM_JS(int, terminal_host, (), { return Module.tavirelTerminal() ? 1 : 0; });

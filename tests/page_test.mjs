@@ -1,24 +1,36 @@
-// The page in a real browser (headless Chromium, through puppeteer-core), opened from file://:
-// a dialogue typed key by key with Backspace, a wrong answer that clears the screen and its
-// scrollback, y, a pasted type-ahead, N, Ctrl-D and Ctrl-C ending the run and Enter starting it
-// again; the page opened as tavirel.html#langkah, which shows the working, and its checkbox,
-// which takes it away again; then a 360x640 touch screen, where the 45-column lines fit and
-// answers typed as text input go through the input line. No request leaves the file and nothing is logged as an
-// error. Each step waits for what the screen must show, never for a fixed time.
-// Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) without Chromium.
-import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+// The page in real browsers, through puppeteer-core, opened from file://. In Chromium and in
+// Firefox: a dialogue typed key by key with Backspace, a wrong answer that clears the screen and
+// its scrollback, y, a pasted type-ahead, N, Ctrl-D and Ctrl-C ending the run and Enter
+// starting it again, and Tab leaving the terminal. In Chromium alone, as only it emulates touch
+// and gives the accessibility tree: the page opened as tavirel.html#langkah, which shows the
+// working, and its checkbox, which takes it away again; a 360x640 touch screen, where the
+// 45-column lines fit and answers typed as text input go through the input line; and, on the
+// desktop and on the touch screen, axe-core's WCAG 2.2 AA and best-practice rules at the first
+// prompt and after a conversion, the result lines in the accessibility tree and in the log that
+// announces them, every name in Indonesian, and the end line in a status. No request leaves the
+// file and nothing is logged as an error. Each step waits for what the screen must show, never
+// for a fixed time.
+// Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
+// nor Firefox is installed.
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const [modules, html] = process.argv.slice(2);
-const chromium = ['/usr/bin/chromium', '/usr/bin/chromium-browser'].find(existsSync);
-if (!chromium) {
-  console.log('Chromium is not installed');
+const browsers = {
+  Chromium: ['/usr/bin/chromium', '/usr/bin/chromium-browser'].find(existsSync),
+  Firefox: ['/usr/bin/firefox-esr', '/usr/bin/firefox'].find(existsSync),
+};
+const installed = Object.keys(browsers).filter((name) => browsers[name]);
+if (installed.length === 0) {
+  console.log('Neither Chromium nor Firefox is installed');
   process.exit(77);
 }
-const puppeteer = createRequire(path.resolve(modules, '..', 'package.json'))('puppeteer-core');
+const require = createRequire(path.resolve(modules, '..', 'package.json'));
+const puppeteer = require('puppeteer-core');
+const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const url = pathToFileURL(path.resolve(html)).href;
 
 const RULE = '='.repeat(45);
@@ -30,14 +42,30 @@ const COBA_LAGI = 'Ingin coba lagi (Y/N) ?';
 const SALAH = 'Kode yang Anda masukkan salah!!';
 
 const failures = [];
-const profile = mkdtempSync(path.join(tmpdir(), 'tavirel-page-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--allow-file-access-from-files'],
-});
+let browser;
+let browserName;
+
+function fail(message) {
+  failures.push(`${browserName}: ${message}`);
+}
+
+async function launch(name) {
+  browserName = name;
+  const profile = mkdtempSync(path.join(tmpdir(), 'tavirel-page-'));
+  browser = await puppeteer.launch(name === 'Chromium' ? {
+    executablePath: browsers.Chromium,
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--allow-file-access-from-files'],
+  } : {
+    browser: 'firefox',
+    executablePath: browsers.Firefox,
+    headless: true,
+    userDataDir: profile,
+  });
+  return profile;
+}
 
 // Opens the page in a new tab; every request other than the file itself, every console error
 // and every uncaught error is a failure.
@@ -46,15 +74,17 @@ async function open(viewport, hash = '') {
   await page.setViewport(viewport);
   page.on('request', (request) => {
     if (request.url().replace(/#.*$/, '') !== url) {
-      failures.push(`a request for ${request.url()}`);
+      fail(`a request for ${request.url()}`);
     }
   });
   page.on('console', (message) => {
     if (message.type() === 'error') {
-      failures.push(`a console error: ${message.text()}`);
+      fail(`a console error: ${message.text()}`);
     }
   });
-  page.on('pageerror', (error) => failures.push(`an uncaught error: ${error.message}`));
+  page.on('pageerror', (error) => {
+    fail(`an uncaught error: ${error.message}`);
+  });
   await page.goto(url + hash);
   return page;
 }
@@ -103,41 +133,158 @@ async function check(page, what, expected, fromTop) {
   const { lines, scrolled } = await screen(page);
   const shown = fromTop ? lines : lines.slice(-expected.length);
   if (shown.join('\n') !== expected.join('\n') || (fromTop && scrolled)) {
-    failures.push(`${what}\n--- expected\n${expected.join('\n')}\n--- shown` +
+    fail(`${what}\n--- expected\n${expected.join('\n')}\n--- shown` +
       `${scrolled ? ' (with scrollback)' : ''}\n${lines.join('\n')}`);
+  }
+}
+
+// Types one character as a key of its own. Puppeteer types a character that a US keyboard
+// lacks as text input, which xterm.js takes only from a key in screen reader mode; so in
+// Chromium that key is sent as a keyboard with it would send it.
+async function typeKey(page, key) {
+  if (key === '\b') {
+    await page.keyboard.press('Backspace');
+  } else if (browserName === 'Chromium' && key > '~') {
+    const session = await page.createCDPSession();
+    await session.send('Input.dispatchKeyEvent', { type: 'keyDown', key, text: key });
+    await session.send('Input.dispatchKeyEvent', { type: 'keyUp', key });
+    await session.detach();
+  } else {
+    await page.keyboard.type(key);
   }
 }
 
 // Waits for the prompt, then types the keys one by one ("\b" is Backspace) and Enter.
 async function answer(page, text, keys) {
   if (!await prompt(page, text)) {
-    failures.push(`no prompt "${text}"`);
+    fail(`no prompt "${text}"`);
     return;
   }
   for (const key of keys) {
-    await (key === '\b' ? page.keyboard.press('Backspace') : page.keyboard.type(key));
+    await typeKey(page, key);
   }
   await page.keyboard.press('Enter');
+}
+
+// The element that has the focus: the terminal's, the checkbox's or another's id or tag.
+function focused(page) {
+  return page.evaluate(() => {
+    const element = document.activeElement;
+    if (element.classList.contains('xterm-helper-textarea')) {
+      return 'terminal';
+    }
+    return element.id || element.tagName.toLowerCase();
+  });
+}
+
+// The keyboard alone: the terminal has the focus at load; Shift-Tab reaches the checkbox, whose
+// focus is drawn, and Tab comes back; Tab leaves the terminal.
+async function keyboard(page) {
+  if (await focused(page) !== 'terminal') {
+    fail(`at load the focus is on ${await focused(page)}, not on the terminal`);
+  }
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  if (await focused(page) !== 'tampil-langkah') {
+    fail(`Shift-Tab from the terminal reaches ${await focused(page)}, not the checkbox`);
+  } else if (await page.$eval('#tampil-langkah', (box) => parseFloat(getComputedStyle(box).outlineWidth)) < 2) {
+    fail('the checkbox with the focus has no outline');
+  }
+  await page.keyboard.press('Tab');
+  if (await focused(page) !== 'terminal') {
+    fail(`Tab from the checkbox reaches ${await focused(page)}, not the terminal`);
+  }
+  await page.keyboard.press('Tab');
+  if (await focused(page) === 'terminal') {
+    fail('Tab does not leave the terminal');
+  }
+  await page.focus('.xterm-helper-textarea');
 }
 
 // Waits for the line under the terminal that says the run has ended.
 async function ended(page, how) {
   try {
-    await page.waitForSelector('#akhir:not([hidden])', { timeout: 30000 });
+    await page.waitForFunction(() => document.getElementById('akhir').textContent !== '',
+      { timeout: 30000 });
   } catch {
-    failures.push(`${how}: the page does not say that the program has ended`);
+    fail(`${how}: the page does not say that the program has ended`);
+  }
+}
+
+// axe-core's rules for WCAG 2.2 AA and for best practice find nothing on the page as it stands.
+async function axe(page, state) {
+  if (browserName !== 'Chromium') {
+    return;
+  }
+  if (!await page.evaluate(() => 'axe' in window)) {
+    await page.addScriptTag({ content: axeSource });
+  }
+  const violations = await page.evaluate(async () => {
+    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
+    const results = await window.axe.run(document, { runOnly: { type: 'tag', values: tags } });
+    return results.violations.map((violation) => `${violation.id}: ${violation.help} (` +
+      `${violation.nodes.map((node) => node.target.join(' ')).join(', ')})`);
+  });
+  for (const violation of violations) {
+    fail(`axe-core, ${state}: ${violation}`);
+  }
+}
+
+// What a screen reader has after a conversion: the result lines in the accessibility tree, and
+// the result lines and the next prompt in the log that announced them. Every name of a control
+// or a region is Indonesian.
+async function assistive(page, results, state) {
+  if (browserName !== 'Chromium') {
+    return;
+  }
+  // xterm.js refreshes its rows for assistive technology at most every 100 ms.
+  try {
+    await page.waitForFunction((last) => [...document.querySelectorAll('#layar [role="listitem"]')]
+      .some((row) => row.textContent === last), { timeout: 5000 }, results[results.length - 1]);
+  } catch {
+    fail(`${state}: the terminal's rows for assistive technology do not show the results`);
+  }
+  const flatten = (node) => (node ? [node, ...(node.children || []).flatMap(flatten)] : []);
+  const nodes = flatten(await page.accessibility.snapshot());
+  // The terminal's lines: its text, which a snapshot of the whole page leaves out of rows.
+  const rows = flatten(await page.accessibility.snapshot({
+    root: await page.$('#layar'), interestingOnly: false,
+  }));
+  const spoken = (text) => text.replace(/\s+/g, ' ').trim();
+  for (const line of results) {
+    if (!rows.some((node) => node.role === 'StaticText' && spoken(node.name) === spoken(line))) {
+      fail(`${state}: "${line}" is not among the terminal's lines in the accessibility tree`);
+    }
+  }
+  const heard = await page.$$eval('#siaran > *', (lines) => lines.map((line) => line.textContent));
+  for (const line of [...results, COBA_LAGI]) {
+    if (!heard.some((text) => spoken(text) === spoken(line))) {
+      fail(`${state}: the log did not announce "${line}"; it holds ${JSON.stringify(heard)}`);
+    }
+  }
+  const english = /\b(input|output|send|submit|answer|show|steps|navigate|rows|too much)\b/i;
+  for (const { role, name } of nodes) {
+    if (role !== 'StaticText' && english.test(name || '')) {
+      fail(`${state}: the ${role} "${name}" is named in English`);
+    }
   }
 }
 
 async function desktop() {
   const page = await open({ width: 1000, height: 700 });
+  await prompt(page, PILIHAN);
+  await axe(page, 'the desktop at the first prompt');
+  await keyboard(page);
   await answer(page, PILIHAN, 'A');
   // Backspace takes back the 9, then the two-byte é whole.
   await answer(page, 'Masukkan bilangan desimal :', '19\bé\b0');
   await prompt(page, COBA_LAGI);
+  const results = ['Hasil biner        : 1010', 'Hasil oktal        : 12', 'Hasil heksadesimal : A'];
   await check(page, 'typed key by key, with Backspace: a conversion on the same screen', [...BANNER,
-    'Masukkan Pilihan : A', '', 'Masukkan bilangan desimal : 10', 'Hasil biner        : 1010',
-    'Hasil oktal        : 12', 'Hasil heksadesimal : A', '', COBA_LAGI], true);
+    'Masukkan Pilihan : A', '', 'Masukkan bilangan desimal : 10', ...results, '', COBA_LAGI], true);
+  await axe(page, 'the desktop after a conversion');
+  await assistive(page, results, 'the desktop');
 
   await answer(page, COBA_LAGI, 'x');
   await prompt(page, COBA_LAGI);
@@ -158,6 +305,9 @@ async function desktop() {
 
   await answer(page, COBA_LAGI, 'n');
   await ended(page, 'N');
+  if (!await page.$eval('#akhir', (line) => line.closest('[role="status"], [aria-live]') !== null)) {
+    fail('the end line is in no live region, so no screen reader announces it');
+  }
   // Until Enter, nothing is taken as input.
   await page.keyboard.type('A');
   await page.keyboard.press('Enter');
@@ -182,7 +332,7 @@ async function desktop() {
 async function working() {
   const page = await open({ width: 1000, height: 700 }, '#langkah');
   if (!await page.$eval('#tampil-langkah', (box) => box.checked)) {
-    failures.push('#langkah: the box "Tampilkan langkah" is not ticked');
+    fail('#langkah: the box "Tampilkan langkah" is not ticked');
   }
   await answer(page, PILIHAN, 'A');
   await answer(page, 'Masukkan bilangan desimal :', '10');
@@ -196,7 +346,7 @@ async function working() {
 
   await page.click('#tampil-langkah');
   if (await page.evaluate(() => window.location.hash) !== '') {
-    failures.push('unticked: the address still has #langkah');
+    fail('unticked: the address still has #langkah');
   }
   await prompt(page, PILIHAN);
   await check(page, 'unticked: the program starts afresh', [...BANNER, PILIHAN], true);
@@ -216,9 +366,13 @@ async function phone() {
   const page = await open({ width: 360, height: 640, isMobile: true, hasTouch: true });
   await prompt(page, PILIHAN);
   await check(page, 'a 360 px screen: the 45-column lines fit whole', [...BANNER, PILIHAN], true);
+  if (await page.evaluate(() => document.documentElement.scrollWidth > window.innerWidth)) {
+    fail('a 360 px screen scrolls sideways');
+  }
+  await axe(page, 'the touch screen at the first prompt');
   await page.tap('#layar');
   if (!await page.evaluate(() => document.activeElement === document.getElementById('baris'))) {
-    failures.push('a tap on the terminal does not focus the input line');
+    fail('a tap on the terminal does not focus the input line');
   }
   for (const [text, keys] of [[PILIHAN, 'B'], ['Masukkan bilangan biner :', '1010']]) {
     await prompt(page, text);
@@ -226,22 +380,31 @@ async function phone() {
     await page.tap('#ketik button');
   }
   await prompt(page, COBA_LAGI);
+  const results = ['Hasil desimal      : 10', 'Hasil oktal        : 12', 'Hasil heksadesimal : A'];
   await check(page, 'a 360 px touch screen: answers through the input line', [
-    'Masukkan Pilihan : B', '', 'Masukkan bilangan biner : 1010', 'Hasil desimal      : 10',
-    'Hasil oktal        : 12', 'Hasil heksadesimal : A', '', COBA_LAGI], false);
+    'Masukkan Pilihan : B', '', 'Masukkan bilangan biner : 1010', ...results, '', COBA_LAGI],
+  false);
+  await axe(page, 'the touch screen after a conversion');
+  await assistive(page, results, 'the touch screen');
   await page.close();
 }
 
-try {
-  await desktop();
-  await working();
-  await phone();
-} finally {
-  await browser.close();
-  rmSync(profile, { recursive: true, force: true });
+for (const name of installed) {
+  const profile = await launch(name);
+  try {
+    await desktop();
+    await working();
+    if (name === 'Chromium') {
+      await phone();
+    }
+  } finally {
+    await browser.close();
+    rmSync(profile, { recursive: true, force: true });
+  }
 }
 for (const failure of failures) {
   console.log(`FAIL: ${failure}`);
 }
-console.log(failures.length === 0 ? 'page: all checks passed' : `page: ${failures.length} failed`);
+console.log(failures.length === 0 ? `page: all checks passed in ${installed.join(' and ')}`
+  : `page: ${failures.length} failed`);
 process.exit(failures.length === 0 ? 0 : 1);

@@ -6,6 +6,12 @@
 // type reliably there. When the program ends, a line under the terminal says so, and Enter
 // starts it again. The checkbox "Tampilkan langkah" runs the program afresh with or without
 // --langkah, and keeps #langkah in the page's address, so that a link can open it ticked.
+//
+// For screen readers, xterm.js keeps the screen's lines as a list in the accessibility tree,
+// and the page announces the program's output for each answer, however the answer was typed,
+// in a log of its own (xterm.js's live region is cleared only by keys typed in the terminal,
+// so it would fall silent on a touch screen); the end line is a status. Tab and Shift-Tab
+// leave the terminal, as they leave any other field: the program has no use for a tab.
 import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
 
@@ -17,6 +23,7 @@ const layar = document.getElementById('layar');
 const formulir = document.getElementById('ketik');
 const isian = document.getElementById('baris');
 const akhir = document.getElementById('akhir');
+const siaran = document.getElementById('siaran');
 const langkah = document.getElementById('tampil-langkah');
 const sentuh = window.matchMedia('(pointer: coarse)').matches;
 
@@ -30,13 +37,19 @@ function ukuranHuruf() {
   return Math.max(8, Math.min(18, Math.floor(lebar / (KOLOM_MINIMUM * lebarHuruf))));
 }
 
+Terminal.strings.promptLabel = 'Jawaban di terminal';
+Terminal.strings.tooMuchOutput = 'Keluaran terlalu panjang untuk dibacakan; baca baris demi baris.';
 const terminal = new Terminal({
   convertEol: true,
   fontFamily: getComputedStyle(layar).fontFamily,
   fontSize: ukuranHuruf(),
   scrollback: 1000,
   disableStdin: sentuh,
+  screenReaderMode: true,
+  // A cursor that blinks on and on is what prefers-reduced-motion and WCAG 2.2.2 ask to avoid.
+  cursorBlink: false,
 });
+terminal.attachCustomKeyEventHandler((peristiwa) => peristiwa.key !== 'Tab');
 const penyesuai = new FitAddon();
 terminal.loadAddon(penyesuai);
 terminal.open(layar);
@@ -55,14 +68,28 @@ new ResizeObserver(() => {
 
 const penyandi = new TextEncoder();
 
+// Announces text that the program wrote: each line, or the prompt that ends it, without the
+// sequences that clear the screen.
+function umumkan(teks) {
+  for (const bagian of teks.replace(/\x1b\[[0-9;]*[A-Za-z]/g, '').split('\n')) {
+    if (bagian.trim() !== '') {
+      const baris = document.createElement('div');
+      baris.textContent = bagian;
+      siaran.append(baris);
+    }
+  }
+}
+
 // The input of the run on screen: lines handed over and not yet read, and what the program
 // waits for. A run that has been replaced by a new one writes nothing more.
 let masukan;
 
 function jalankan() {
   const jalan = { siap: [], habis: false, interupsi: false, baca: null };
+  const pengurai = new TextDecoder();
   masukan = jalan;
-  akhir.hidden = true;
+  akhir.textContent = '';
+  siaran.replaceChildren();
   baris = '';
   terminal.reset();
   window.tavirelWasm.then((wasm) => tavirel({
@@ -74,6 +101,7 @@ function jalankan() {
     tavirelTulis: (bytes) => {
       if (jalan === masukan) {
         terminal.write(bytes.slice());
+        umumkan(pengurai.decode(bytes, { stream: true }));
       }
       return bytes.length;
     },
@@ -133,7 +161,9 @@ function layani() {
   baca.jawab(jawaban);
 }
 
+// Hands over an answer; what the program writes next is announced in its place.
 function serahkan(teks) {
+  siaran.replaceChildren();
   masukan.siap.push(penyandi.encode(teks));
   layani();
 }
@@ -142,7 +172,6 @@ function selesai() {
   masukan = null;
   baris = '';
   akhir.textContent = PESAN_SELESAI;
-  akhir.hidden = false;
 }
 
 // The line being typed, which Backspace edits until Enter hands it over.
@@ -167,6 +196,7 @@ function ketik(data) {
       }
     } else if (huruf === '\x04') {
       if (baris === '') {
+        siaran.replaceChildren();
         masukan.habis = true;
         layani();
       } else {
@@ -176,6 +206,7 @@ function ketik(data) {
     } else if (huruf === '\x03') {
       terminal.write('^C\r\n');
       baris = '';
+      siaran.replaceChildren();
       masukan.interupsi = true;
       layani();
     } else if (huruf >= ' ') {
@@ -198,13 +229,6 @@ if (sentuh) {
 } else {
   terminal.focus();
 }
-
-// The runtime ends a run by throwing its exit status out of the last read; that is no error.
-window.addEventListener('unhandledrejection', (peristiwa) => {
-  if (peristiwa.reason && peristiwa.reason.name === 'ExitStatus') {
-    peristiwa.preventDefault();
-  }
-});
 
 window.tavirelTerminal = terminal;
 jalankan();
