@@ -1,5 +1,6 @@
 // Benchmarks the page against a baseline page that holds only the same xterm.js, bundled and
-// inlined the same way, writing the same banner and prompt: the weight of each (gzip -9) and
+// inlined the same way, with the same options (screen reader support on), writing the same
+// banner and prompt: the weight of each (gzip -9) and
 // the time from navigation to the first prompt on screen in headless Chromium, median of
 // alternating loads from file://. Both are timed alike: the first animation frame whose
 // terminal shows the prompt. Builds with the web preset first.
@@ -30,7 +31,7 @@ const PROMPT = 'Masukkan Pilihan : ';
 const baselineCode = esbuild.buildSync({
   stdin: {
     contents: `import { Terminal } from '@xterm/xterm';
-      const terminal = new Terminal({ convertEol: true });
+      const terminal = new Terminal({ convertEol: true, screenReaderMode: true });
       terminal.open(document.getElementById('layar'));
       terminal.write(${JSON.stringify(BANNER.join('\n') + '\n' + PROMPT)});
       window.tavirelTerminal = terminal;`,
