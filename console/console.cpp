@@ -104,7 +104,7 @@ void ambil_masukan() {
 
 char baca_huruf(std::string_view prompt) {
     tunggu_jawaban(prompt);
-    const char huruf = ruang[awal];
+    const auto huruf = static_cast<char>(lihat_masukan());
     ambil_masukan();
     return huruf;
 }

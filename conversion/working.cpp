@@ -32,8 +32,8 @@ void sambung_digit(Baris &baris, std::uint32_t nilai) {
 } // namespace
 
 // The digits are those of the numeral's magnitude in basis, most significant first: the
-// numeral as typed, without its sign, prefix and leading zeros, in capitals. Every product
-// and their sum fit 32 bits, as the magnitude does.
+// numeral as typed, without its sign, prefix and leading zeros, in capitals. The products sum
+// to the magnitude, so each of them fits 32 bits as it does.
 void langkah_bobot(Bilangan bilangan, int basis) {
     const auto pola = static_cast<std::uint32_t>(bilangan.nilai);
     const std::uint32_t besar = bilangan.minus ? 0U - pola : pola;
@@ -46,10 +46,8 @@ void langkah_bobot(Bilangan bilangan, int basis) {
     }
     tulis_baris();
     tulis_baris(judul_bobot);
-    std::uint32_t jumlah = 0;
     for (; pangkat >= 0; --pangkat, bobot /= b) {
         const std::uint32_t nilai = besar / bobot % b;
-        jumlah += nilai * bobot;
         Baris baris{};
         sambung_digit(baris, nilai);
         sambung(baris, teks_kali);
@@ -60,24 +58,25 @@ void langkah_bobot(Bilangan bilangan, int basis) {
         sambung_angka(baris, nilai * bobot, basis_desimal);
         tulis(baris);
     }
-    Baris baris{};
-    sambung(baris, teks_jumlah);
-    sambung_angka(baris, jumlah, basis_desimal);
-    tulis(baris);
-    baris = {};
+    Baris jumlah{};
+    sambung(jumlah, teks_jumlah);
+    sambung_angka(jumlah, besar, basis_desimal);
+    tulis(jumlah);
+    // The value: with its minus sign, or as two's complement when the pattern is negative.
+    Baris nilai{};
     if (bilangan.minus) {
-        sambung(baris, teks_tanda_minus);
+        sambung(nilai, teks_tanda_minus);
     } else if (bilangan.nilai < 0) {
-        sambung(baris, teks_komplemen);
-        sambung_angka(baris, jumlah, basis_desimal);
-        sambung(baris, teks_kurang);
-        sambung(baris, teks_dua_pangkat_32);
-        sambung(baris, teks_sama_dengan);
+        sambung(nilai, teks_komplemen);
+        sambung_angka(nilai, besar, basis_desimal);
+        sambung(nilai, teks_kurang);
+        sambung(nilai, teks_dua_pangkat_32);
+        sambung(nilai, teks_sama_dengan);
     } else {
         return;
     }
-    sambung_bertanda(baris, bilangan.nilai);
-    tulis(baris);
+    sambung_bertanda(nilai, bilangan.nilai);
+    tulis(nilai);
 }
 
 // A negative n is divided as its 32-bit pattern, n + 2^32, which is first worked out. The

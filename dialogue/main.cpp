@@ -35,8 +35,8 @@ Perintah baca_perintah(int argc, char **argv) {
             perintah.versi = true;
         } else {
             perintah.salah = argumen;
-            perintah.alasan = argumen.size() > 1 && argumen[0] == '-' ? teks_opsi_salah
-                                                                      : teks_argumen_salah;
+            perintah.alasan =
+                argumen.size() > 1 && argumen[0] == '-' ? teks_opsi_salah : teks_argumen_salah;
         }
     }
     return perintah;
