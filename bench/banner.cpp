@@ -1,14 +1,23 @@
-// Start-up baseline: the least C++ program that writes the same banner and first prompt,
-// each line flushed as the dialogue flushes it, and then awaits the answer.
+// Start-up baseline: the least program that writes the same banner and first prompt, one
+// write per line as the dialogue writes them, and then awaits the answer.
 #include "../dialogue/texts.h"
 
-#include <iostream>
+#include <algorithm>
+
+#include <unistd.h>
 
 int main() {
     for (const std::string_view line : teks_menu) {
-        std::cout << line << std::endl;
+        char piece[64];
+        std::copy(line.begin(), line.end(), piece);
+        piece[line.size()] = '\n';
+        if (write(STDOUT_FILENO, piece, line.size() + 1) < 0) {
+            return 1;
+        }
     }
-    std::cout << teks_prompt_pilihan << std::flush;
+    if (write(STDOUT_FILENO, teks_prompt_pilihan.data(), teks_prompt_pilihan.size()) < 0) {
+        return 1;
+    }
     char answer = 0;
-    std::cin >> answer;
+    return read(STDIN_FILENO, &answer, 1) < 0 ? 1 : 0;
 }

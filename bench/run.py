@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Benchmarks tavirel against its floor: a scripted session of 50,000 conversions (median of
-paired runs, program/floor), start-up to the first prompt against a minimal C++ program that
-writes the same banner, and the session's peak resident memory. Builds with the bench
+paired runs, program/floor), start-up to the first prompt against a minimal program that writes
+the same banner with one write per line, and the session's peak resident memory. Builds with the bench
 preset (the default build and the baselines) first. Usage: python3 bench/run.py [--pairs N] [--conversions N]
 """
 import argparse
