@@ -58,7 +58,7 @@ bool tulis_semua(const char *teks, std::size_t panjang) {
 // error.
 void kirim(std::string_view teks, bool baris) {
     static char potongan[256];
-    bool terkirim = false;
+    bool terkirim;
     if (baris && teks.size() < sizeof potongan) {
         std::copy_n(teks.data(), teks.size(), potongan);
         potongan[teks.size()] = '\n';

@@ -35,8 +35,7 @@ Perintah baca_perintah(int argc, char **argv) {
             perintah.versi = true;
         } else {
             perintah.salah = argumen;
-            perintah.alasan =
-                argumen.size() > 1 && argumen[0] == '-' ? teks_opsi_salah : teks_argumen_salah;
+            perintah.alasan = argumen.starts_with('-') ? teks_opsi_salah : teks_argumen_salah;
         }
     }
     return perintah;

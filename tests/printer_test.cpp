@@ -1,7 +1,8 @@
 // The printers write a value's 32-bit pattern, the decimal line its signed value; boundary
-// values in every base.
+// values in every base. The lines they write come out whole at any length.
 #include "memory_console.h"
 
+#include "console/console.h"
 #include "conversion/conversion.h"
 #include "conversion/radix.h"
 
@@ -86,6 +87,18 @@ TEST_F(Printers, OneAfterAnother) {
     EXPECT_EQ(written(), "Hasil biner        : 11111111111111111111111111111111\n"
                          "Hasil oktal        : 10\n"
                          "Hasil heksadesimal : 0\n");
+}
+
+// A line and its end come out whole at any length: below, at and above the length up to which
+// they go out in one piece, and far above it.
+TEST_F(Printers, LinesOfAnyLength) {
+    std::string expected;
+    for (const std::size_t length : {254, 255, 256, 257, 1000}) {
+        const std::string line(length, 'x');
+        tulis_baris(line);
+        expected += line + '\n';
+    }
+    EXPECT_EQ(written(), expected);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The dialogue on a real terminal (tmux): the first banner does not clear the screen; after
 # "y" and after a wrong answer the screen holds only the new text, from its top, and the
-# scrollback is empty; "n" ends with status 0. Only standard output decides: answers typed at
+# scrollback is empty; "n" ends with status 0, and so does end of input typed after a number. Only standard output decides: answers typed at
 # the terminal with output to a file or the null device clear nothing, on the terminal or in
 # the file, and answers from a file still clear the terminal. Each answer is typed only once
 # its prompt has been written, so no check depends on how fast the machine is.
@@ -110,6 +110,28 @@ Hasil oktal        : 377
 
 Ingin coba lagi (Y/N) ? n
 status=0"
+
+# End of input in the middle of a number: Ctrl-D hands over the 12 typed so far, a second ends
+# the input. The 12 is converted, and the end of input holds at the next prompt, which ends the
+# program without waiting for a third. A Windows console ends input with Ctrl-Z and Enter.
+case $program in
+*wine*) ;;
+*)
+    pane=eof
+    tmux new-session -d -s "$pane" -x 80 -y 40 "$program; echo status=\$?; sleep 60"
+    answer "Masukkan Pilihan :" A
+    await "Masukkan bilangan desimal :"
+    tmux send-keys -t "$pane" 12 C-d C-d
+    expect "end of input typed after a number" "$banner A
+
+Masukkan bilangan desimal : 12Hasil biner        : 1100
+Hasil oktal        : 14
+Hasil heksadesimal : C
+
+Ingin coba lagi (Y/N) ?
+status=0"
+    ;;
+esac
 
 # One case that clears in every way: after a wrong try-again answer, after "y" and after a
 # wrong choice. Where standard output is not the terminal, the terminal keeps every line.
