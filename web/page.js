@@ -26,26 +26,48 @@ const akhir = document.getElementById('akhir');
 const siaran = document.getElementById('siaran');
 const langkah = document.getElementById('tampil-langkah');
 const sentuh = window.matchMedia('(pointer: coarse)').matches;
+formulir.hidden = !sentuh;
+
+// The width the terminal's text has: #layar's, inside its padding.
+const gayaLayar = getComputedStyle(layar);
+const ukur = document.createElement('canvas').getContext('2d');
+function lebarIsi() {
+  return layar.clientWidth - parseFloat(gayaLayar.paddingLeft) - parseFloat(gayaLayar.paddingRight);
+}
 
 // The largest font size up to 18 px at which the minimum columns fit the window's width.
 function ukuranHuruf() {
-  const gaya = getComputedStyle(layar);
-  const ukur = document.createElement('canvas').getContext('2d');
-  ukur.font = `100px ${gaya.fontFamily}`;
+  ukur.font = `100px ${gayaLayar.fontFamily}`;
   const lebarHuruf = ukur.measureText('0').width / 100;
-  const lebar = layar.clientWidth - parseFloat(gaya.paddingLeft) - parseFloat(gaya.paddingRight);
-  return Math.max(8, Math.min(18, Math.floor(lebar / (KOLOM_MINIMUM * lebarHuruf))));
+  return Math.max(8, Math.min(18, Math.floor(lebarIsi() / (KOLOM_MINIMUM * lebarHuruf))));
+}
+
+// The columns and rows for the space the terminal has at ukuran px, worked out as the fit
+// add-on works them out once the terminal is open (a cell is as xterm.js measures a "W", the
+// scroll bar 14 px wide), so that the terminal opens at its size instead of being resized at
+// once. The add-on's fit after opening puts right any difference.
+function ukuranLayarSel(ukuran) {
+  ukur.font = `${ukuran}px ${gayaLayar.fontFamily}`;
+  const huruf = ukur.measureText('W');
+  const rasio = window.devicePixelRatio;
+  const tinggi = Math.ceil((huruf.fontBoundingBoxAscent + huruf.fontBoundingBoxDescent) * rasio) / rasio;
+  return {
+    cols: Math.max(2, Math.floor((lebarIsi() - 14) / huruf.width)),
+    rows: Math.max(1, Math.floor(parseInt(gayaLayar.height, 10) / tinggi)),
+  };
 }
 
 Terminal.strings.promptLabel = 'Jawaban di terminal';
 Terminal.strings.tooMuchOutput = 'Keluaran terlalu panjang untuk dibacakan; baca baris demi baris.';
+const ukuranAwal = ukuranHuruf();
+let ukuranLayar = `${layar.clientWidth}x${layar.clientHeight}`;
 const terminal = new Terminal({
+  ...ukuranLayarSel(ukuranAwal),
   convertEol: true,
-  fontFamily: getComputedStyle(layar).fontFamily,
-  fontSize: ukuranHuruf(),
+  fontFamily: gayaLayar.fontFamily,
+  fontSize: ukuranAwal,
   scrollback: 1000,
   disableStdin: sentuh,
-  screenReaderMode: true,
   // A cursor that blinks on and on is what prefers-reduced-motion and WCAG 2.2.2 ask to avoid.
   cursorBlink: false,
 });
@@ -54,9 +76,11 @@ const penyesuai = new FitAddon();
 terminal.loadAddon(penyesuai);
 terminal.open(layar);
 penyesuai.fit();
+// Screen reader support keeps a row of its own for each of the terminal's rows; turned on once
+// the terminal has its size, before anything is written, it lays them out once, not twice.
+terminal.options.screenReaderMode = true;
 // The window turns or resizes, or the line under the terminal comes or goes. The observer's
-// first call, for the size the terminal was just fitted to, changes nothing.
-let ukuranLayar = `${layar.clientWidth}x${layar.clientHeight}`;
+// first call, for the size the terminal was opened at, changes nothing.
 new ResizeObserver(() => {
   const ukuran = `${layar.clientWidth}x${layar.clientHeight}`;
   if (ukuran !== ukuranLayar) {
@@ -84,14 +108,17 @@ function umumkan(teks) {
 // waits for. A run that has been replaced by a new one writes nothing more.
 let masukan;
 
-function jalankan() {
+// Runs the program afresh; the terminal is cleared first unless it is still as it was opened.
+function jalankan(bersihkan = true) {
   const jalan = { siap: [], habis: false, interupsi: false, baca: null };
   const pengurai = new TextDecoder();
   masukan = jalan;
   akhir.textContent = '';
   siaran.replaceChildren();
   baris = '';
-  terminal.reset();
+  if (bersihkan) {
+    terminal.reset();
+  }
   window.tavirelWasm.then((wasm) => tavirel({
     arguments: langkah.checked ? ['--langkah'] : [],
     instantiateWasm: (impor, terima) => {
@@ -219,7 +246,6 @@ function ketik(data) {
 terminal.onData(ketik);
 
 if (sentuh) {
-  formulir.hidden = false;
   layar.addEventListener('click', () => isian.focus());
   formulir.addEventListener('submit', (peristiwa) => {
     peristiwa.preventDefault();
@@ -231,4 +257,4 @@ if (sentuh) {
 }
 
 window.tavirelTerminal = terminal;
-jalankan();
+jalankan(false);
