@@ -28,9 +28,12 @@ const langkah = document.getElementById('tampil-langkah');
 const sentuh = window.matchMedia('(pointer: coarse)').matches;
 formulir.hidden = !sentuh;
 
-// The width the terminal's text has: #layar's, inside its padding.
+// What the terminal's size is measured with: the style of #layar, which holds it, and a canvas
+// that measures its font.
 const gayaLayar = getComputedStyle(layar);
 const ukur = document.createElement('canvas').getContext('2d');
+
+// The width the terminal's text has: #layar's, inside its padding.
 function lebarIsi() {
   return layar.clientWidth - parseFloat(gayaLayar.paddingLeft) - parseFloat(gayaLayar.paddingRight);
 }
@@ -60,6 +63,7 @@ function ukuranLayarSel(ukuran) {
 Terminal.strings.promptLabel = 'Jawaban di terminal';
 Terminal.strings.tooMuchOutput = 'Keluaran terlalu panjang untuk dibacakan; baca baris demi baris.';
 const ukuranAwal = ukuranHuruf();
+// The size of #layar that the terminal opens at.
 let ukuranLayar = `${layar.clientWidth}x${layar.clientHeight}`;
 const terminal = new Terminal({
   ...ukuranLayarSel(ukuranAwal),
@@ -68,6 +72,7 @@ const terminal = new Terminal({
   fontSize: ukuranAwal,
   scrollback: 1000,
   disableStdin: sentuh,
+  screenReaderMode: true,
   // A cursor that blinks on and on is what prefers-reduced-motion and WCAG 2.2.2 ask to avoid.
   cursorBlink: false,
 });
@@ -76,9 +81,6 @@ const penyesuai = new FitAddon();
 terminal.loadAddon(penyesuai);
 terminal.open(layar);
 penyesuai.fit();
-// Screen reader support keeps a row of its own for each of the terminal's rows; turned on once
-// the terminal has its size, before anything is written, it lays them out once, not twice.
-terminal.options.screenReaderMode = true;
 // The window turns or resizes, or the line under the terminal comes or goes. The observer's
 // first call, for the size the terminal was opened at, changes nothing.
 new ResizeObserver(() => {
