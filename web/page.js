@@ -123,8 +123,17 @@ function jalankan(bersihkan = true) {
   }
   window.tavirelWasm.then((wasm) => tavirel({
     arguments: langkah.checked ? ['--langkah'] : [],
+    // The module is compiled, so it is instantiated at once and the program writes its first
+    // prompt in this task; a browser that will not do that on its main thread does it later.
     instantiateWasm: (impor, terima) => {
-      WebAssembly.instantiate(wasm, impor).then((instance) => terima(instance, wasm));
+      let instance;
+      try {
+        instance = new WebAssembly.Instance(wasm, impor);
+      } catch {
+        WebAssembly.instantiate(wasm, impor).then((nanti) => terima(nanti, wasm));
+        return {};
+      }
+      terima(instance, wasm);
       return {};
     },
     tavirelTulis: (bytes) => {
