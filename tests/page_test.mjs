@@ -1,13 +1,14 @@
 // The page in real browsers, through puppeteer-core, opened from file://. In Chromium and in
 // Firefox: a dialogue typed key by key with Backspace, a wrong answer that clears the screen and
 // its scrollback, y, a pasted type-ahead, N, Ctrl-D and Ctrl-C ending the run and Enter
-// starting it again, and Tab leaving the terminal. In Chromium alone, as only it emulates touch
-// and gives the accessibility tree: the page opened as tavirel.html#langkah, which shows the
-// working, and its checkbox, which takes it away again; a 360x640 touch screen, where the
-// 45-column lines fit and answers typed as text input go through the input line; and, on the
-// desktop and on the touch screen, axe-core's WCAG 2.2 AA and best-practice rules at the first
-// prompt and after a conversion, the result lines in the accessibility tree and in the log that
-// announces them, every name in Indonesian, and the end line in a status. No request leaves the
+// starting it again, the focus at load and Tab leaving the terminal, the end line in a status,
+// and the page opened as tavirel.html#langkah, which shows the working, and its checkbox, which
+// takes it away again. In Chromium alone, as only it emulates touch and gives the
+// accessibility tree: a 360x640 touch screen, where the 45-column lines fit and answers typed
+// as text input go through the input line; and, on the desktop and on the touch screen,
+// axe-core's WCAG 2.2 AA and best-practice rules at the first prompt and after a conversion,
+// the result lines in the accessibility tree and in the log that announces them, and every
+// name in Indonesian. No request leaves the
 // file and nothing is logged as an error. Each step waits for what the screen must show, never
 // for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
