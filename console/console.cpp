@@ -37,11 +37,14 @@ bool ada_masukan() {
     return true;
 }
 
-// Writes all panjang bytes of teks, taking up a shorter write where it left off; false, with
-// errno set, when a write fails.
-bool tulis_semua(const char *teks, std::size_t panjang) {
+// One of the platform's writes: to standard output or to standard error.
+using Penulis = long long (*)(const char *teks, std::size_t panjang);
+
+// Writes all panjang bytes of teks with tulis, taking up a shorter write where it left off;
+// false, with errno set, when a write fails.
+bool tulis_semua(Penulis tulis, const char *teks, std::size_t panjang) {
     while (panjang > 0) {
-        const long long tertulis = tulis_keluaran(teks, panjang);
+        const long long tertulis = tulis(teks, panjang);
         if (tertulis <= 0) {
             return false;
         }
@@ -62,9 +65,10 @@ void kirim(std::string_view teks, bool baris) {
     if (baris && teks.size() < sizeof potongan) {
         std::copy_n(teks.data(), teks.size(), potongan);
         potongan[teks.size()] = '\n';
-        terkirim = tulis_semua(potongan, teks.size() + 1);
+        terkirim = tulis_semua(tulis_keluaran, potongan, teks.size() + 1);
     } else {
-        terkirim = tulis_semua(teks.data(), teks.size()) && (!baris || tulis_semua("\n", 1));
+        terkirim = tulis_semua(tulis_keluaran, teks.data(), teks.size()) &&
+                   (!baris || tulis_semua(tulis_keluaran, "\n", 1));
     }
     if (terkirim) {
         return;
@@ -122,7 +126,7 @@ void tulis_galat(std::string_view teks, std::string_view tambahan) {
         panjang += n;
     }
     baris[panjang] = '\n';
-    tulis_galat_platform(baris, panjang + 1);
+    tulis_semua(tulis_galat_platform, baris, panjang + 1);
 }
 
 // Every piece is written as it is handed over, so nothing is pending when a console's screen

@@ -18,8 +18,9 @@ long long baca_masukan(char *ruang, std::size_t panjang);
 // with errno set.
 long long tulis_keluaran(const char *teks, std::size_t panjang);
 
-// Writes panjang bytes of teks, one line with its end, to standard error, as far as it can.
-void tulis_galat_platform(const char *teks, std::size_t panjang);
+// Writes up to panjang bytes of teks, a line or the rest of one, to standard error; returns
+// how many it wrote, or -1 with errno set.
+long long tulis_galat_platform(const char *teks, std::size_t panjang);
 
 // Whether standard output is a terminal or console whose screen can be cleared.
 bool keluaran_terminal();

@@ -19,26 +19,24 @@ long long baca_masukan(char *ruang, std::size_t panjang) {
     return dibaca;
 }
 
-long long tulis_keluaran(const char *teks, std::size_t panjang) {
+namespace {
+
+ssize_t tulis_ke(int berkas, const char *teks, std::size_t panjang) {
     ssize_t tertulis = 0;
     do {
-        tertulis = write(STDOUT_FILENO, teks, panjang);
+        tertulis = write(berkas, teks, panjang);
     } while (tertulis < 0 && errno == EINTR);
     return tertulis;
 }
 
-void tulis_galat_platform(const char *teks, std::size_t panjang) {
-    while (panjang > 0) {
-        const ssize_t tertulis = write(STDERR_FILENO, teks, panjang);
-        if (tertulis < 0 && errno == EINTR) {
-            continue;
-        }
-        if (tertulis <= 0) {
-            return;
-        }
-        teks += tertulis;
-        panjang -= static_cast<std::size_t>(tertulis);
-    }
+} // namespace
+
+long long tulis_keluaran(const char *teks, std::size_t panjang) {
+    return tulis_ke(STDOUT_FILENO, teks, panjang);
+}
+
+long long tulis_galat_platform(const char *teks, std::size_t panjang) {
+    return tulis_ke(STDERR_FILENO, teks, panjang);
 }
 
 bool keluaran_terminal() {

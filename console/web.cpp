@@ -84,9 +84,10 @@ long long tulis_keluaran(const char *teks, std::size_t panjang) {
     return -1;
 }
 
-// The line goes without its end, which err() writes.
-void tulis_galat_platform(const char *teks, std::size_t panjang) {
+// The console hands over a whole line at once; it goes without its end, which err() writes.
+long long tulis_galat_platform(const char *teks, std::size_t panjang) {
     galat_host(teks, potong(panjang - 1));
+    return static_cast<long long>(panjang);
 }
 
 bool keluaran_terminal() {

@@ -17,15 +17,8 @@ long long tulis_keluaran(const char *teks, std::size_t panjang) {
     return _write(1, teks, static_cast<unsigned>(panjang));
 }
 
-void tulis_galat_platform(const char *teks, std::size_t panjang) {
-    while (panjang > 0) {
-        const int tertulis = _write(2, teks, static_cast<unsigned>(panjang));
-        if (tertulis <= 0) {
-            return;
-        }
-        teks += tertulis;
-        panjang -= static_cast<std::size_t>(tertulis);
-    }
+long long tulis_galat_platform(const char *teks, std::size_t panjang) {
+    return _write(2, teks, static_cast<unsigned>(panjang));
 }
 
 // A console, not a file, a pipe or the NUL device (which is a character device too).

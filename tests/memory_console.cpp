@@ -48,8 +48,9 @@ long long tulis_keluaran(const char *text, std::size_t size) {
     return static_cast<long long>(size);
 }
 
-void tulis_galat_platform(const char *text, std::size_t size) {
+long long tulis_galat_platform(const char *text, std::size_t size) {
     errors.append(text, size);
+    return static_cast<long long>(size);
 }
 
 bool keluaran_terminal() {
