@@ -27,19 +27,36 @@ Bilangan tanya_bilangan(std::string_view prompt, int basis) {
     }
 }
 
-// The working for a numeral typed in basis, when it is asked for: the weighting of its digits
-// unless it is decimal, then the divisions for each base that is neither decimal nor its own,
-// in the order of the result lines.
+// The working for a numeral typed in basis, when it is asked for, a section for each result
+// line in their order. First the magnitude's bits: its divisions by 2 when it is decimal,
+// else its weighting, then, from octal or hexadecimal, its digits expanded into bits. A
+// numeral typed negative then gets the complement of its magnitude. Each other base follows:
+// from a decimal value that is not negative by division, else by grouping the pattern's bits.
 void tulis_langkah(Bilangan bilangan, int basis) {
     if (!langkah) {
         return;
     }
-    if (basis != basis_desimal) {
+    const auto pola = static_cast<std::uint32_t>(bilangan.nilai);
+    const std::uint32_t besar = bilangan.minus ? 0U - pola : pola;
+    if (basis == basis_desimal) {
+        langkah_bagi(besar, basis_biner);
+    } else {
         langkah_bobot(bilangan, basis);
+        if (basis != basis_biner) {
+            langkah_urai(besar, basis);
+        }
     }
-    for (const int tujuan : {basis_biner, basis_oktal, basis_heksa}) {
-        if (tujuan != basis) {
-            langkah_bagi(bilangan.nilai, tujuan);
+    if (bilangan.minus && besar != 0) {
+        langkah_komplemen(besar);
+    }
+    for (const int tujuan : {basis_oktal, basis_heksa}) {
+        if (tujuan == basis) {
+            continue;
+        }
+        if (basis == basis_desimal && bilangan.nilai >= 0) {
+            langkah_bagi(pola, tujuan);
+        } else {
+            langkah_kelompok(pola, tujuan);
         }
     }
 }

@@ -8,8 +8,8 @@
 
 namespace {
 
-// A 32-bit pattern has at most 32 digits, in binary.
-constexpr int digit_maks = 32;
+// A 64-bit number has at most 64 digits, in binary.
+constexpr int digit_maks = 64;
 
 // The digit stack: slot 0 stays unused, so puncak, the top filled slot, is 0 when empty.
 // Every writer pops all that it pushes.
@@ -42,15 +42,15 @@ void sambung(Baris &baris, std::string_view teks) {
 }
 
 // Digits are pushed least significant first and popped most significant first.
-void sambung_angka(Baris &baris, std::uint32_t n, int basis, std::size_t lebar) {
-    const auto b = static_cast<std::uint32_t>(basis);
+void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar, char isi) {
+    const auto b = static_cast<std::uint64_t>(basis);
     do {
         sisa = static_cast<int>(n % b);
         tumpukan[++puncak] = sisa;
         n /= b;
     } while (n > 0);
     for (auto banyak = static_cast<std::size_t>(puncak); banyak < lebar; ++banyak) {
-        sambung(baris, " ");
+        sambung(baris, {&isi, 1});
     }
     while (puncak > 0) {
         sambung(baris, {&digit_tabel[tumpukan[puncak--]], 1});

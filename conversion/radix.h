@@ -27,8 +27,9 @@ struct Baris {
 void sambung(Baris &baris, std::string_view teks);
 
 // Appends n's digits in basis, most significant first, through the digit stack; zero is the
-// one digit 0. With lebar, blanks come first, so that the digits fill at least lebar columns.
-void sambung_angka(Baris &baris, std::uint32_t n, int basis, std::size_t lebar = 0);
+// one digit 0. With lebar, isi comes first as often as it takes the digits to fill at least
+// lebar columns: blanks to right-align them, zeros to write a fixed number of digits.
+void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar = 0, char isi = ' ');
 
 // Appends n in decimal, with a "-" when n is negative.
 void sambung_bertanda(Baris &baris, int n);
@@ -60,8 +61,18 @@ std::optional<Bilangan> baca_token(int basis);
 // wrong answers as for baca_token. Memory does not grow with the word's length.
 std::optional<Bilangan> baca_kata_heksa();
 
-// The working, each a section that starts with an empty line. langkah_bobot weights the
-// digits of the numeral typed in basis (2, 8 or 16) and sums them; langkah_bagi divides n,
-// or its 32-bit pattern when n is negative, by basis (2, 8 or 16) until nothing is left.
+// The working, each a section that starts with an empty line. besar is a magnitude, pola a
+// 32-bit pattern.
+// langkah_bobot: the digits of the numeral typed in basis (2, 8 or 16), each times its weight,
+// and their sum, which is its decimal value.
 void langkah_bobot(Bilangan bilangan, int basis);
-void langkah_bagi(int n, int basis);
+// langkah_bagi: besar divided by basis (2, 8 or 16) until nothing is left; the remainders.
+void langkah_bagi(std::uint32_t besar, int basis);
+// langkah_urai: each digit of besar in basis (8 or 16) replaced by its 3 or 4 bits.
+void langkah_urai(std::uint32_t besar, int basis);
+// langkah_kelompok: the bits of pola in groups of 3 or 4 from the right, each group a digit
+// in basis (8 or 16).
+void langkah_kelompok(std::uint32_t pola, int basis);
+// langkah_komplemen: besar, from 1 to 2^31, in 32 bits, every bit inverted, then 1 added: the
+// pattern of -besar.
+void langkah_komplemen(std::uint32_t besar);

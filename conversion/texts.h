@@ -18,30 +18,53 @@ inline constexpr std::string_view label_heksa = "Hasil heksadesimal : ";
 static_assert(label_desimal.size() == panjang_label && label_biner.size() == panjang_label &&
               label_oktal.size() == panjang_label && label_heksa.size() == panjang_label);
 
-// The working (--langkah). A division section: its title by base, the two's complement of a
-// negative value, one line per division, and the digits read back.
+// The working (--langkah). A division section: its title by base, one line per division, and
+// the digits read back.
 inline constexpr std::string_view judul_bagi_biner = "Ke biner: bagi dengan 2 berulang kali";
 inline constexpr std::string_view judul_bagi_oktal = "Ke oktal: bagi dengan 8 berulang kali";
 inline constexpr std::string_view judul_bagi_heksa =
     "Ke heksadesimal: bagi dengan 16 berulang kali";
-inline constexpr std::string_view teks_komplemen = "Komplemen dua: ";
-inline constexpr std::string_view teks_dua_pangkat_32 = "2^32";
-inline constexpr std::string_view teks_kurang = " - ";
-inline constexpr std::string_view teks_sama_dengan = " = ";
 inline constexpr std::string_view teks_bagi = " : ";
+inline constexpr std::string_view teks_sama_dengan = " = ";
 inline constexpr std::string_view teks_sisa = " sisa ";
 inline constexpr std::string_view teks_dibaca = "Sisa dibaca dari bawah ke atas: ";
 
 // A weighting section: its title, one line per digit ("F(15) x 16^7 = 4026531840"), the sum,
-// and the value of a numeral typed with "-".
+// and the value of a numeral typed with "-", or of a pattern from 2^31 up
+// ("Komplemen dua: 4294967291 - 2^32 = -5").
 inline constexpr std::string_view judul_bobot = "Ke desimal: kalikan digit dengan bobotnya";
 inline constexpr std::string_view teks_kali = " x ";
 inline constexpr std::string_view teks_pangkat = "^";
 inline constexpr std::string_view teks_jumlah = "Jumlah: ";
 inline constexpr std::string_view teks_tanda_minus = "Dengan tanda minus: ";
+inline constexpr std::string_view teks_komplemen = "Komplemen dua: ";
+inline constexpr std::string_view teks_kurang_2_pangkat_32 = " - 2^32";
 
 // A digit of 10 or more is shown with its value, "F(15)"; a remainder of 10 or more with its
 // digit, "15 (F)".
 inline constexpr std::string_view teks_buka = "(";
 inline constexpr std::string_view teks_buka_sisa = " (";
 inline constexpr std::string_view teks_tutup = ")";
+
+// An expansion section: its title by base, a row of the digits, a row of their bits, and the
+// bits without leading zeros.
+inline constexpr std::string_view judul_urai_oktal = "Ke biner: ganti tiap digit dengan 3 bit";
+inline constexpr std::string_view judul_urai_heksa = "Ke biner: ganti tiap digit dengan 4 bit";
+inline constexpr std::string_view teks_tanpa_nol = "Tanpa nol di depan: ";
+
+// A grouping section: its title by base, a row of the groups of bits, a row of their digits,
+// and the digits read.
+inline constexpr std::string_view judul_kelompok_oktal = "Ke oktal: kelompokkan 3 bit dari kanan";
+inline constexpr std::string_view judul_kelompok_heksa =
+    "Ke heksadesimal: kelompokkan 4 bit dari kanan";
+inline constexpr std::string_view teks_dibaca_kiri = "Digit dibaca dari kiri ke kanan: ";
+
+// A complement section: its title, then three lines of 32 bits under labels as long as the
+// result labels.
+inline constexpr std::string_view judul_komplemen = "Bilangan negatif: komplemen dua";
+inline constexpr std::string_view label_tanpa_tanda = "32 bit tanpa tanda : ";
+inline constexpr std::string_view label_komplemen_satu = "Komplemen satu     : ";
+inline constexpr std::string_view label_komplemen_dua = "Komplemen dua      : ";
+static_assert(label_tanpa_tanda.size() == panjang_label &&
+              label_komplemen_satu.size() == panjang_label &&
+              label_komplemen_dua.size() == panjang_label);

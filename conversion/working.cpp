@@ -1,12 +1,19 @@
-// The working that --langkah shows after a conversion, as it is taught: to decimal, each digit
-// times its weight, summed; from decimal, division by the base again and again, the
-// remainders read from the bottom up.
+// The working that --langkah shows after a conversion, by the methods taught for each: to
+// decimal, each digit times its weight, summed; from decimal, division by the base again and
+// again, the remainders read from the bottom up; between binary, octal and hexadecimal, each
+// digit is 3 or 4 bits, so bits are grouped into digits and digits expanded into bits; a
+// negative number is the complement of its magnitude, every bit inverted and 1 added.
 #include "radix.h"
 #include "texts.h"
 
 #include "console/console.h"
 
 namespace {
+
+// The bits that one digit of basis 8 or 16 stands for.
+int bit_per_digit(int basis) {
+    return basis == basis_oktal ? 3 : 4;
+}
 
 std::string_view judul_bagi(int basis) {
     switch (basis) {
@@ -19,6 +26,21 @@ std::string_view judul_bagi(int basis) {
     }
 }
 
+// Starts a section: an empty line, then its title.
+void mulai_bagian(std::string_view judul) {
+    tulis_baris();
+    tulis_baris(judul);
+}
+
+// Writes label, then n in basis, as sambung_angka appends it.
+void tulis_angka(std::string_view label, std::uint32_t n, int basis, std::size_t lebar = 0,
+                 char isi = ' ') {
+    Baris baris{};
+    sambung(baris, label);
+    sambung_angka(baris, n, basis, lebar, isi);
+    tulis(baris);
+}
+
 // Appends a digit's character, and with a value of 10 or more that value in parentheses.
 void sambung_digit(Baris &baris, std::uint32_t nilai) {
     sambung(baris, {&digit_tabel[nilai], 1});
@@ -27,6 +49,27 @@ void sambung_digit(Baris &baris, std::uint32_t nilai) {
         sambung_angka(baris, nilai, basis_desimal);
         sambung(baris, teks_tutup);
     }
+}
+
+// Writes the digits of n in basis 8 or 16, most significant first, one blank between them:
+// each as its 3 or 4 bits (bit), or right-aligned in as many columns, so that the digits
+// and the bits of one row stand one over the other.
+void tulis_deret(std::uint32_t n, int basis, bool bit) {
+    const int lebar = bit_per_digit(basis);
+    int banyak = 1;
+    while (banyak * lebar < 32 && (n >> (banyak * lebar)) != 0) {
+        ++banyak;
+    }
+    Baris baris{};
+    for (int geser = (banyak - 1) * lebar; geser >= 0; geser -= lebar) {
+        const std::uint32_t digit = (n >> geser) & static_cast<std::uint32_t>(basis - 1);
+        if (baris.panjang > 0) {
+            sambung(baris, " ");
+        }
+        sambung_angka(baris, digit, bit ? basis_biner : basis, static_cast<std::size_t>(lebar),
+                      bit ? '0' : ' ');
+    }
+    tulis(baris);
 }
 
 } // namespace
@@ -44,8 +87,7 @@ void langkah_bobot(Bilangan bilangan, int basis) {
         bobot *= b;
         ++pangkat;
     }
-    tulis_baris();
-    tulis_baris(judul_bobot);
+    mulai_bagian(judul_bobot);
     for (; pangkat >= 0; --pangkat, bobot /= b) {
         const std::uint32_t nilai = besar / bobot % b;
         Baris baris{};
@@ -58,10 +100,7 @@ void langkah_bobot(Bilangan bilangan, int basis) {
         sambung_angka(baris, nilai * bobot, basis_desimal);
         tulis(baris);
     }
-    Baris jumlah{};
-    sambung(jumlah, teks_jumlah);
-    sambung_angka(jumlah, besar, basis_desimal);
-    tulis(jumlah);
+    tulis_angka(teks_jumlah, besar, basis_desimal);
     // The value: with its minus sign, or as two's complement when the pattern is negative.
     Baris nilai{};
     if (bilangan.minus) {
@@ -69,8 +108,7 @@ void langkah_bobot(Bilangan bilangan, int basis) {
     } else if (bilangan.nilai < 0) {
         sambung(nilai, teks_komplemen);
         sambung_angka(nilai, besar, basis_desimal);
-        sambung(nilai, teks_kurang);
-        sambung(nilai, teks_dua_pangkat_32);
+        sambung(nilai, teks_kurang_2_pangkat_32);
         sambung(nilai, teks_sama_dengan);
     } else {
         return;
@@ -79,26 +117,14 @@ void langkah_bobot(Bilangan bilangan, int basis) {
     tulis(nilai);
 }
 
-// A negative n is divided as its 32-bit pattern, n + 2^32, which is first worked out. The
-// dividends are right-aligned to the width of the first; the remainders, read from the last
-// to the first, are the digits of n's result line in basis.
-void langkah_bagi(int n, int basis) {
-    auto w = static_cast<std::uint32_t>(n);
+// The dividends are right-aligned to the width of the first; the remainders, read from the
+// last to the first, are besar's digits in basis.
+void langkah_bagi(std::uint32_t besar, int basis) {
     const auto b = static_cast<std::uint32_t>(basis);
-    tulis_baris();
-    tulis_baris(judul_bagi(basis));
-    if (n < 0) {
-        Baris baris{};
-        sambung(baris, teks_komplemen);
-        sambung(baris, teks_dua_pangkat_32);
-        sambung(baris, teks_kurang);
-        sambung_angka(baris, 0U - w, basis_desimal);
-        sambung(baris, teks_sama_dengan);
-        sambung_angka(baris, w, basis_desimal);
-        tulis(baris);
-    }
+    mulai_bagian(judul_bagi(basis));
     Baris pertama{};
-    sambung_angka(pertama, w, basis_desimal);
+    sambung_angka(pertama, besar, basis_desimal);
+    std::uint32_t w = besar;
     do {
         const std::uint32_t sisa_bagi = w % b;
         Baris baris{};
@@ -117,8 +143,29 @@ void langkah_bagi(int n, int basis) {
         tulis(baris);
         w /= b;
     } while (w > 0);
-    Baris baris{};
-    sambung(baris, teks_dibaca);
-    sambung_angka(baris, static_cast<std::uint32_t>(n), basis);
-    tulis(baris);
+    tulis_angka(teks_dibaca, besar, basis);
+}
+
+void langkah_urai(std::uint32_t besar, int basis) {
+    mulai_bagian(basis == basis_oktal ? judul_urai_oktal : judul_urai_heksa);
+    tulis_deret(besar, basis, false);
+    tulis_deret(besar, basis, true);
+    tulis_angka(teks_tanpa_nol, besar, basis_biner);
+}
+
+// The groups are the pattern's digits in basis: its bits without leading zeros, padded on the
+// left with zeros to whole groups.
+void langkah_kelompok(std::uint32_t pola, int basis) {
+    mulai_bagian(basis == basis_oktal ? judul_kelompok_oktal : judul_kelompok_heksa);
+    tulis_deret(pola, basis, true);
+    tulis_deret(pola, basis, false);
+    tulis_angka(teks_dibaca_kiri, pola, basis);
+}
+
+void langkah_komplemen(std::uint32_t besar) {
+    constexpr std::size_t bit_pola = 32;
+    mulai_bagian(judul_komplemen);
+    tulis_angka(label_tanpa_tanda, besar, basis_biner, bit_pola, '0');
+    tulis_angka(label_komplemen_satu, ~besar, basis_biner, bit_pola, '0');
+    tulis_angka(label_komplemen_dua, ~besar + 1, basis_biner, bit_pola, '0');
 }
