@@ -2,7 +2,9 @@
 // working. It must end by itself at end of input with status 0, and every byte it writes must
 // belong to one of its texts, a result line in the right digits, or the clearing sequence.
 // With the working, it writes the same and, after each conversion's result lines, sections
-// whose digits read back are those of the result line in their base.
+// that read back the digits of their base's result line (groups, complements, divisions of
+// a value that is not negative) or the bits of the magnitude typed (expansions, the division
+// by 2 of a negative decimal), and a complement exactly for a number typed negative.
 #include "ending.h"
 #include "memory_console.h"
 
@@ -18,6 +20,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -73,17 +77,89 @@ bool keluaran_sah(std::string_view out) {
     return true;
 }
 
-// The label of the result line in the base that a division section's title names.
-std::string_view label_bagi(std::string_view judul) {
-    if (judul == judul_bagi_biner) {
-        return label_biner;
+// n's digits in basis, as a result line writes them; with lebar, zeros first up to lebar.
+std::string digit(std::uint32_t n, unsigned basis, std::size_t lebar = 1) {
+    std::string teks;
+    do {
+        teks.insert(teks.begin(), "0123456789ABCDEF"[n % basis]);
+        n /= basis;
+    } while (n > 0);
+    return std::string(lebar > teks.size() ? lebar - teks.size() : 0, '0') + teks;
+}
+
+// What the working of one conversion must read back: the value's pattern (from the decimal
+// result line, or for a decimal numeral the binary one), the magnitude of the numeral typed
+// and whether it was typed negative, and the result lines' digits by base.
+struct Konversi {
+    std::uint32_t pola = 0;
+    std::uint32_t besar = 0;
+    bool negatif = false;
+    std::string baris[17]; // the result lines' digits, by basis
+};
+
+// Reads a result line's digits into konversi.
+void baca_hasil(std::string_view baris, Konversi &konversi) {
+    const std::pair<std::string_view, unsigned> label[] = {
+        {label_desimal, 10}, {label_biner, 2}, {label_oktal, 8}, {label_heksa, 16}};
+    for (const auto &[teks, basis] : label) {
+        if (baris.substr(0, teks.size()) == teks) {
+            std::string digits(baris.substr(teks.size()));
+            konversi.baris[basis] = digits;
+            if (basis == 10) {
+                konversi.pola = static_cast<std::uint32_t>(std::stoll(digits));
+            } else if (basis == 2 && konversi.baris[10].empty()) {
+                konversi.pola = static_cast<std::uint32_t>(std::stoull(digits, nullptr, 2));
+            }
+        }
     }
-    return judul == judul_bagi_oktal ? label_oktal : label_heksa;
+}
+
+// A section of the working: its title and its lines.
+struct Bagian {
+    std::string_view judul;
+    std::vector<std::string_view> baris;
+};
+
+// The line of a section that starts with teks, without teks; empty when there is none.
+std::string_view cari(const Bagian &bagian, std::string_view teks) {
+    for (const std::string_view baris : bagian.baris) {
+        if (baris.substr(0, teks.size()) == teks) {
+            return baris.substr(teks.size());
+        }
+    }
+    return {};
+}
+
+// Whether a section reads back the digits of its base's result line, or of the magnitude
+// typed, in the conversion k.
+bool bagian_sah(const Bagian &bagian, const Konversi &k) {
+    const auto sama = [&](std::string_view teks, std::string_view harapan) {
+        return cari(bagian, teks) == harapan;
+    };
+    const std::string_view judul = bagian.judul;
+    if (judul == judul_bagi_biner) {
+        return sama(teks_dibaca, digit(k.besar, 2));
+    }
+    if (judul == judul_bagi_oktal || judul == judul_bagi_heksa) {
+        return !k.negatif && sama(teks_dibaca, k.baris[judul == judul_bagi_oktal ? 8 : 16]);
+    }
+    if (judul == judul_urai_oktal || judul == judul_urai_heksa) {
+        return sama(teks_tanpa_nol, digit(k.besar, 2));
+    }
+    if (judul == judul_kelompok_oktal || judul == judul_kelompok_heksa) {
+        return sama(teks_dibaca_kiri, k.baris[judul == judul_kelompok_oktal ? 8 : 16]);
+    }
+    if (judul == judul_komplemen) {
+        return sama(label_tanpa_tanda, digit(k.besar, 2, 32)) &&
+               sama(label_komplemen_dua, digit(k.pola, 2, 32));
+    }
+    return judul == judul_bobot && sama(teks_jumlah, std::to_string(k.besar));
 }
 
 // Takes the working out of out: from the empty line that opens its first section up to the
-// empty line before the try-again prompt. False when the digits that a division section reads
-// back are not those of its base's result line in the conversion just before.
+// empty line before the try-again prompt. False when a section reads back digits other than
+// those of its base's result line, or of the magnitude typed, in the conversion just before,
+// or when a number typed negative (not 0) has no complement, or one that is not has one.
 bool buang_langkah(std::string &out) {
     const std::string kembali = "\n" + std::string(teks_coba_lagi);
     for (std::size_t awal = out.find("\n\nKe "); awal != std::string::npos;
@@ -93,24 +169,54 @@ bool buang_langkah(std::string &out) {
         if (akhir == std::string::npos || konversi == std::string::npos) {
             return false;
         }
-        const std::string_view hasil = std::string_view(out).substr(konversi, awal + 1 - konversi);
+        Konversi k;
+        for (std::string_view hasil = std::string_view(out).substr(konversi, awal - konversi);
+             !hasil.empty();) {
+            const std::size_t label = hasil.find(label_desimal.substr(0, 6));
+            if (label == std::string_view::npos) {
+                break;
+            }
+            hasil.remove_prefix(label);
+            baca_hasil(hasil.substr(0, hasil.find('\n')), k);
+            hasil.remove_prefix(std::min(hasil.size(), hasil.find('\n')));
+        }
+        // The sections: each an empty line, its title, then its lines.
+        std::vector<Bagian> langkah;
         std::string_view sisa = std::string_view(out).substr(awal + 1, akhir - awal - 1);
-        std::string_view judul;
-        bool judul_berikut = false;
         while (!sisa.empty()) {
             const std::string_view baris = sisa.substr(0, sisa.find('\n'));
             sisa.remove_prefix(std::min(sisa.size(), baris.size() + 1));
-            if (judul_berikut) {
-                judul = baris;
+            if (baris.empty()) {
+                langkah.push_back({sisa.substr(0, sisa.find('\n')), {}});
+                sisa.remove_prefix(std::min(sisa.size(), langkah.back().judul.size() + 1));
+            } else if (!langkah.empty()) {
+                langkah.back().baris.push_back(baris);
+            } else {
+                return false;
             }
-            judul_berikut = baris.empty();
-            if (baris.substr(0, teks_dibaca.size()) == teks_dibaca) {
-                const std::string digit = std::string(label_bagi(judul)) +
-                                          std::string(baris.substr(teks_dibaca.size())) + "\n";
-                if (hasil.find(digit) == std::string_view::npos) {
-                    return false;
-                }
+        }
+        if (langkah.empty()) {
+            return false;
+        }
+        // A decimal numeral is worked from its pattern; the others from their weighting.
+        const Bagian &pertama = langkah.front();
+        if (pertama.judul == judul_bobot) {
+            k.besar =
+                static_cast<std::uint32_t>(std::stoull(std::string(cari(pertama, teks_jumlah))));
+            k.negatif = !cari(pertama, teks_tanda_minus).empty();
+        } else {
+            k.negatif = static_cast<std::int32_t>(k.pola) < 0;
+            k.besar = k.negatif ? 0U - k.pola : k.pola;
+        }
+        bool komplemen = false;
+        for (const Bagian &bagian : langkah) {
+            komplemen = komplemen || bagian.judul == judul_komplemen;
+            if (!bagian_sah(bagian, k)) {
+                return false;
             }
+        }
+        if (komplemen != (k.negatif && k.besar != 0)) {
+            return false;
         }
         out.erase(awal + 1, akhir - awal - 1);
     }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Peak memory stays bounded however long an answer is: a 256 MiB hexadecimal word and
-# 256 MiB of blanks before a menu choice each run in under 32 MiB of resident memory.
+# Peak memory stays bounded however long an answer is: a 256 MiB hexadecimal word, with and
+# without the working, and 256 MiB of blanks before a menu choice each run in under 32 MiB of
+# resident memory.
 # Usage: memory_test.sh PROGRAM. Exits 77 (skipped) without GNU time.
 program=$1
 [ -x /usr/bin/time ] || { echo "GNU time (/usr/bin/time) is not installed"; exit 77; }
@@ -10,9 +11,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-# run DESCRIPTION EXPECTED_LINE_END: runs the program on the input that stdin supplies.
+# run DESCRIPTION EXPECTED_LINE_END [ARGUMENT]: runs the program on the input that stdin
+# supplies.
 run() {
-    /usr/bin/time -f %M -o "$work/peak" "$program" >"$work/out"
+    /usr/bin/time -f %M -o "$work/peak" "$program" $3 >"$work/out"
     peak=$(tail -n 1 "$work/peak")
     echo "$1: peak resident memory $peak KiB"
     if ! grep -q -- "$2\$" "$work/out"; then
@@ -27,6 +29,8 @@ run() {
 
 { printf 'D\n'; head -c $size /dev/zero | tr '\0' 0; printf 'FF\nn\n'; } |
     run "256 MiB hexadecimal word" "Hasil desimal      : 255"
+{ printf 'D\n'; head -c $size /dev/zero | tr '\0' 0; printf 'FF\nn\n'; } |
+    run "256 MiB hexadecimal word, worked" "Digit dibaca dari kiri ke kanan: 377" --langkah
 { head -c $size /dev/zero | tr '\0' ' '; printf 'A\n1\nn\n'; } |
     run "256 MiB of blanks before the choice" "Hasil biner        : 1"
 
