@@ -32,12 +32,11 @@ void mulai_bagian(std::string_view judul) {
     tulis_baris(judul);
 }
 
-// Writes label, then n in basis, as sambung_angka appends it.
-void tulis_angka(std::string_view label, std::uint32_t n, int basis, std::size_t lebar = 0,
-                 char isi = ' ') {
+// Writes label, then n in basis, with zeros in front up to digit digits.
+void tulis_angka(std::string_view label, std::uint32_t n, int basis, std::size_t digit = 0) {
     Baris baris{};
     sambung(baris, label);
-    sambung_angka(baris, n, basis, lebar, isi);
+    sambung_angka(baris, n, basis, digit, '0');
     tulis(baris);
 }
 
@@ -165,7 +164,7 @@ void langkah_kelompok(std::uint32_t pola, int basis) {
 void langkah_komplemen(std::uint32_t besar) {
     constexpr std::size_t bit_pola = 32;
     mulai_bagian(judul_komplemen);
-    tulis_angka(label_tanpa_tanda, besar, basis_biner, bit_pola, '0');
-    tulis_angka(label_komplemen_satu, ~besar, basis_biner, bit_pola, '0');
-    tulis_angka(label_komplemen_dua, ~besar + 1, basis_biner, bit_pola, '0');
+    tulis_angka(label_tanpa_tanda, besar, basis_biner, bit_pola);
+    tulis_angka(label_komplemen_satu, ~besar, basis_biner, bit_pola);
+    tulis_angka(label_komplemen_dua, ~besar + 1, basis_biner, bit_pola);
 }
