@@ -1,6 +1,34 @@
-// The boundary between the menu loop and the conversions: the four entry routines and the
-// three printers they call.
+// The boundary between the dialogues and the conversions: the four entry routines and the
+// three printers they call; for the practice round, checking an answer and the working of one
+// conversion; and the lines put together with numbers in them, through the one digit writer.
 #pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+inline constexpr int basis_biner = 2;
+inline constexpr int basis_oktal = 8;
+inline constexpr int basis_desimal = 10;
+inline constexpr int basis_heksa = 16;
+
+// One line of output, put together piece by piece and then written whole. The longest made
+// is a text of 32 bytes and 32 binary digits.
+struct Baris {
+    char teks[80];
+    std::size_t panjang;
+};
+
+// Appends teks to baris.
+void sambung(Baris &baris, std::string_view teks);
+
+// Appends n's digits in basis, most significant first, through the digit stack; zero is the
+// one digit 0. With lebar, isi comes first as often as it takes the digits to fill at least
+// lebar columns: blanks to right-align them, zeros to write a fixed number of digits.
+void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar = 0, char isi = ' ');
+
+// Writes baris and an end of line.
+void tulis(const Baris &baris);
 
 // Entry routines, one per menu choice. Each prompts until it gets a numeral in its base,
 // writes that value in the other bases, one result line each, and returns.
@@ -9,9 +37,21 @@ void dari_biner();
 void dari_oktal();
 void dari_heksadesimal();
 
-// Whether each conversion also writes its working after its result lines: the weighting of
-// the digits typed, and the divisions that give each other base. Off at start.
+// Whether each conversion also writes its working after its result lines, by the method
+// taught for each: weighting, division, expansion and grouping of bits, two's complement.
+// Off at start.
 void tampilkan_langkah(bool ya);
+
+// Reads the next answer, the whitespace-delimited word that starts at the console's next
+// byte, whole however long it is, in constant memory. True when it is a numeral in basis
+// whose value is nilai: digits of basis only, leading zeros allowed, in basis 16 either case
+// and an optional "0x" or "0X", no sign.
+bool baca_jawaban(int basis, std::uint32_t nilai);
+
+// The working of one conversion of nilai from basis dari to basis ke, as --langkah shows it:
+// from decimal, the divisions; to decimal, the weighting; between binary, octal and
+// hexadecimal, the expansion of the digits into bits and the grouping of bits into digits.
+void langkah_konversi(int dari, int ke, std::uint32_t nilai);
 
 // Printers: each writes one labelled result line with n's 32-bit pattern in its base,
 // most significant digit first, so a negative n shows its two's complement.

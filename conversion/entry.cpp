@@ -67,6 +67,21 @@ void tampilkan_langkah(bool ya) {
     langkah = ya;
 }
 
+void langkah_konversi(int dari, int ke, std::uint32_t nilai) {
+    if (dari == basis_desimal) {
+        langkah_bagi(nilai, ke);
+    } else if (ke == basis_desimal) {
+        langkah_bobot({static_cast<int>(nilai), false}, dari);
+    } else {
+        if (dari != basis_biner) {
+            langkah_urai(nilai, dari);
+        }
+        if (ke != basis_biner) {
+            langkah_kelompok(nilai, ke);
+        }
+    }
+}
+
 void dari_desimal() {
     const Bilangan bilangan = tanya_bilangan(teks_prompt_desimal, basis_desimal);
     angka = bilangan.nilai;

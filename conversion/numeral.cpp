@@ -64,6 +64,20 @@ std::nullopt_t buang_kata() {
     return std::nullopt;
 }
 
+// Takes a leading "0x" or "0X", or a leading 0 that is a digit; true for the digit.
+bool baca_awalan_heksa() {
+    if (lihat_masukan() != '0') {
+        return false;
+    }
+    ambil_masukan();
+    const int c = lihat_masukan();
+    if (c == 'x' || c == 'X') {
+        ambil_masukan();
+        return false;
+    }
+    return true;
+}
+
 Bilangan bertanda(std::uint32_t besar, bool negatif) {
     return {static_cast<int>(negatif ? 0U - besar : besar), negatif};
 }
@@ -93,16 +107,7 @@ std::optional<Bilangan> baca_kata_heksa() {
     const bool negatif = baca_tanda();
     const std::uint32_t batas = batas_nilai(basis_heksa, negatif);
     std::uint32_t nilai = 0;
-    bool ada_digit = false;
-    if (lihat_masukan() == '0') {
-        ambil_masukan();
-        ada_digit = true;
-        const int c = lihat_masukan();
-        if (c == 'x' || c == 'X') {
-            ambil_masukan();
-            ada_digit = false;
-        }
-    }
+    bool ada_digit = baca_awalan_heksa();
     for (int c = lihat_masukan(); !akhir_kata(c); c = lihat_masukan()) {
         const int digit = nilai_digit(c);
         if (digit < 0 || !tambah_digit(nilai, basis_heksa, digit, batas)) {
@@ -115,4 +120,18 @@ std::optional<Bilangan> baca_kata_heksa() {
         return std::nullopt;
     }
     return bertanda(nilai, negatif);
+}
+
+// Once the word is wrong, the rest of it is taken without a look.
+bool baca_jawaban(int basis, std::uint32_t nilai) {
+    bool ada_digit = basis == basis_heksa && baca_awalan_heksa();
+    bool sah = true;
+    std::uint32_t dibaca = 0;
+    for (int c = lihat_masukan(); !akhir_kata(c); c = lihat_masukan()) {
+        const int digit = nilai_digit(c);
+        sah = sah && digit >= 0 && digit < basis && tambah_digit(dibaca, basis, digit, nilai);
+        ada_digit = true;
+        ambil_masukan();
+    }
+    return sah && ada_digit && dibaca == nilai;
 }

@@ -1,41 +1,19 @@
-// What the conversion's files share: the bases, the digit table, the lines they put together,
-// the decimal result line, the numeral readers and the working.
+// What the conversion's files share beside the boundary: the digit table, the decimal result
+// line, the numeral readers and the working.
 #pragma once
+
+#include "conversion.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-inline constexpr int basis_biner = 2;
-inline constexpr int basis_oktal = 8;
-inline constexpr int basis_desimal = 10;
-inline constexpr int basis_heksa = 16;
-
 // The one table every base writes its digits from.
 inline constexpr char digit_tabel[] = "0123456789ABCDEF";
 
-// One line of output, put together piece by piece and then written whole with tulis_baris.
-// The longest the conversions make is a label or a text of at most 32 bytes and 32 binary
-// digits.
-struct Baris {
-    char teks[80];
-    std::size_t panjang;
-};
-
-// Appends teks to baris.
-void sambung(Baris &baris, std::string_view teks);
-
-// Appends n's digits in basis, most significant first, through the digit stack; zero is the
-// one digit 0. With lebar, isi comes first as often as it takes the digits to fill at least
-// lebar columns: blanks to right-align them, zeros to write a fixed number of digits.
-void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar = 0, char isi = ' ');
-
 // Appends n in decimal, with a "-" when n is negative.
 void sambung_bertanda(Baris &baris, int n);
-
-// Writes baris and an end of line.
-void tulis(const Baris &baris);
 
 // Writes the decimal result line for n, with a "-" when n is negative.
 void ke_desimal(int n);
