@@ -137,6 +137,11 @@ void bersihkan_layar() {
     }
 }
 
+std::uint64_t bilangan_acak() {
+    std::uint64_t acak = 0;
+    return isi_acak(&acak, sizeof acak) ? acak : jam_dan_proses();
+}
+
 void lapor_salah() {
     bersihkan_layar();
     tulis_baris(teks_salah);

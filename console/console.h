@@ -1,9 +1,10 @@
 // Console services for the dialogue and the conversions: waiting for an answer and reading it
-// byte by byte, writing a line, clearing the screen, the wrong-answer report and ending the
-// process. Every write goes to standard output at once, a line or a prompt in one piece; a
-// write that fails ends the run with status 1 and a line on standard error.
+// byte by byte, writing a line, clearing the screen, the wrong-answer report, a random number
+// and ending the process. Every write goes to standard output at once, a line or a prompt in one
+// piece; a write that fails ends the run with status 1 and a line on standard error.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 // Readies the console, before any other service is used: standard output unbuffered, and a
@@ -47,6 +48,10 @@ void bersihkan_layar();
 
 // Answers a wrong answer: clears the screen, writes the error message and an empty line.
 void lapor_salah();
+
+// A random number from the system's generator; where that fails, one made from the clock and
+// the process id, so that two runs started in the same second still differ.
+std::uint64_t bilangan_acak();
 
 // Ends the process at once with status; nothing more is written or flushed.
 [[noreturn]] void akhiri_proses(int status);

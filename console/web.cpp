@@ -11,7 +11,8 @@
 // The host gives three services on Module (web/node-host.js under node, web/page.js in the
 // page): tavirelTulis writes bytes to standard output, tavirelBaca waits for the next bytes of
 // input (null at its end, false for an interrupt), and tavirelTerminal tells whether output is
-// a terminal. The bodies below are JavaScript, which clang-format does not know.
+// a terminal. Random bytes come from its crypto.getRandomValues, which browsers and node have. The
+// bodies below are JavaScript, which clang-format does not know.
 // clang-format off
 
 // Writes panjang bytes at teks; returns how many were written, or a negative code for why not:
@@ -46,6 +47,18 @@ EM_JS(int, baca_host, (char *tujuan, int maks), {
 
 EM_JS(int, terminal_host, (), { return Module.tavirelTerminal() ? 1 : 0; });
 
+// Fills panjang bytes at tujuan from the host's crypto.getRandomValues; 0 where it has none.
+EM_JS(int, acak_host, (void *tujuan, int panjang), {
+    try {
+        crypto.getRandomValues(HEAPU8.subarray(tujuan, tujuan + panjang));
+        return 1;
+    } catch (galat) {
+        return 0;
+    }
+});
+
+EM_JS(double, jam_host, (), { return Date.now(); });
+
 // Writes a line to standard error through the runtime's err(), which ends the line itself.
 EM_JS(void, galat_host, (const char *teks, int panjang), { err(UTF8ToString(teks, panjang)); });
 
@@ -55,6 +68,9 @@ namespace {
 
 // An interrupt ends a run with 128 plus SIGINT's number, as a shell reports it.
 constexpr int status_interupsi = 130;
+
+// The most bytes crypto.getRandomValues fills at once.
+constexpr std::size_t acak_maks = 65536;
 
 // The host takes and gives at most an int's worth of bytes at a time.
 int potong(std::size_t panjang) {
@@ -96,4 +112,13 @@ bool keluaran_terminal() {
 
 void bersihkan_terminal() {
     kirim(urutan_bersih, false);
+}
+
+bool isi_acak(void *ruang, std::size_t panjang) {
+    return panjang <= acak_maks && acak_host(ruang, static_cast<int>(panjang)) != 0;
+}
+
+// The host's clock in milliseconds; a page has no process id.
+std::uint64_t jam_dan_proses() {
+    return static_cast<std::uint64_t>(jam_host());
 }

@@ -1,8 +1,14 @@
+// rand_s, the C runtime's door to the system's generator, is declared only on request.
+#define _CRT_RAND_S
 #include "platform.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
+#include <stdlib.h>
 #include <windows.h>
+
+#include <algorithm>
+#include <cstring>
 
 void siapkan_platform() {}
 
@@ -44,4 +50,27 @@ void bersihkan_terminal() {
         return;
     }
     SetConsoleCursorPosition(layar, pojok);
+}
+
+bool isi_acak(void *ruang, std::size_t panjang) {
+    auto *tujuan = static_cast<unsigned char *>(ruang);
+    while (panjang > 0) {
+        unsigned int acak = 0;
+        if (rand_s(&acak) != 0) {
+            return false;
+        }
+        const std::size_t n = std::min(panjang, sizeof acak);
+        std::memcpy(tujuan, &acak, n);
+        tujuan += n;
+        panjang -= n;
+    }
+    return true;
+}
+
+// The clock in 100 ns steps; the process id, spread over the bits by a large odd factor.
+std::uint64_t jam_dan_proses() {
+    FILETIME jam{};
+    GetSystemTimeAsFileTime(&jam);
+    return (std::uint64_t{jam.dwHighDateTime} << 32 | jam.dwLowDateTime) ^
+           std::uint64_t{GetCurrentProcessId()} * 0x9E3779B97F4A7C15U;
 }

@@ -58,3 +58,12 @@ bool keluaran_terminal() {
 }
 
 void bersihkan_terminal() {}
+
+// No generator, and a clock that stands still.
+bool isi_acak(void *, std::size_t) {
+    return false;
+}
+
+std::uint64_t jam_dan_proses() {
+    return 0;
+}
