@@ -1,11 +1,16 @@
 // The program's start: the command line is read whole before anything is written; then the
-// dialogue runs, with the working when it was asked for.
+// converter runs, with the working when it was asked for, or the practice round.
+#include "latihan.h"
 #include "menu.h"
 #include "texts.h"
 
 #include "console/console.h"
 #include "conversion/conversion.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -13,28 +18,102 @@ namespace {
 // Exit status for a command line that is not understood, as coreutils gives.
 constexpr int status_salah_pakai = 2;
 
-// What the command line asks for. salah is the first argument that is not understood, if any,
-// and alasan the text that names it.
+// A round's questions unless --soal says otherwise.
+constexpr int soal_bawaan = 10;
+
+// A seed drawn for a round is one a student can read out and type again: 1 to 999999.
+constexpr std::uint64_t benih_acak_maks = 999999;
+
+// An option that takes a number, as "--nama=N" or as "--nama" followed by "N": its range,
+// and the text that refuses a number outside it.
+struct OpsiBilangan {
+    std::string_view nama;
+    std::uint64_t min;
+    std::uint64_t maks;
+    std::string_view alasan;
+};
+constexpr OpsiBilangan opsi_soal{"--soal", 1, soal_maks, teks_soal_salah};
+constexpr OpsiBilangan opsi_benih{"--benih", 0, std::numeric_limits<std::uint64_t>::max(),
+                                  teks_benih_salah};
+
+// What the command line asks for. alasan names the first fault, if any, and salah is the
+// argument or the number it is about.
 struct Perintah {
     bool langkah;
     bool bantuan;
     bool versi;
+    bool latihan;
+    std::uint64_t soal;
+    std::optional<std::uint64_t> benih;
     std::string_view salah;
     std::string_view alasan;
 };
 
+// The value of a number given to an option: decimal digits only, leading zeros allowed, from
+// opsi.min to opsi.max; nothing for anything else.
+std::optional<std::uint64_t> baca_bilangan(std::string_view teks, const OpsiBilangan &opsi) {
+    std::uint64_t nilai = 0;
+    for (const char c : teks) {
+        const auto digit = static_cast<std::uint64_t>(c - '0');
+        if (c < '0' || c > '9' || nilai > (opsi.maks - digit) / basis_desimal) {
+            return std::nullopt;
+        }
+        nilai = nilai * basis_desimal + digit;
+    }
+    if (teks.empty() || nilai < opsi.min) {
+        return std::nullopt;
+    }
+    return nilai;
+}
+
+// The option that argumen names, as "--nama" or "--nama=N"; nullptr for any other.
+const OpsiBilangan *opsi_bilangan(std::string_view argumen) {
+    for (const OpsiBilangan *opsi : {&opsi_soal, &opsi_benih}) {
+        const std::string_view awal(argumen.data(), std::min(argumen.size(), opsi->nama.size()));
+        if (awal == opsi->nama && (argumen.size() == awal.size() || argumen[awal.size()] == '=')) {
+            return opsi;
+        }
+    }
+    return nullptr;
+}
+
+// Reads the arguments up to the first that is wrong. --soal and --benih are wrong where they
+// stand when there is no --latihan anywhere.
 Perintah baca_perintah(int argc, char **argv) {
     Perintah perintah{};
-    for (int i = 1; i < argc && perintah.salah.empty(); ++i) {
+    perintah.soal = soal_bawaan;
+    perintah.latihan = std::any_of(argv + 1, argv + argc, [](const char *argumen) {
+        return std::string_view(argumen) == "--latihan";
+    });
+    for (int i = 1; i < argc && perintah.alasan.empty(); ++i) {
         const std::string_view argumen = argv[i];
-        if (argumen == "--langkah" || argumen == "-l") {
+        perintah.salah = argumen;
+        if (const OpsiBilangan *opsi = opsi_bilangan(argumen)) {
+            std::string_view bilangan = argumen;
+            bilangan.remove_prefix(std::min(argumen.size(), opsi->nama.size() + 1));
+            if (argumen == opsi->nama && i + 1 < argc) {
+                bilangan = argv[++i];
+            }
+            const auto nilai = baca_bilangan(bilangan, *opsi);
+            if (!perintah.latihan) {
+                perintah.alasan = teks_tanpa_latihan;
+            } else if (bilangan.empty()) {
+                perintah.alasan = teks_tanpa_bilangan;
+            } else if (!nilai) {
+                perintah.salah = bilangan;
+                perintah.alasan = opsi->alasan;
+            } else if (opsi == &opsi_soal) {
+                perintah.soal = *nilai;
+            } else {
+                perintah.benih = nilai;
+            }
+        } else if (argumen == "--langkah" || argumen == "-l") {
             perintah.langkah = true;
         } else if (argumen == "--help" || argumen == "-h") {
             perintah.bantuan = true;
         } else if (argumen == "--version") {
             perintah.versi = true;
-        } else {
-            perintah.salah = argumen;
+        } else if (argumen != "--latihan") {
             perintah.alasan = argumen.starts_with('-') ? teks_opsi_salah : teks_argumen_salah;
         }
     }
@@ -46,7 +125,7 @@ Perintah baca_perintah(int argc, char **argv) {
 int main(int argc, char **argv) {
     const Perintah perintah = baca_perintah(argc, argv);
     siapkan_konsol();
-    if (!perintah.salah.empty()) {
+    if (!perintah.alasan.empty()) {
         tulis_galat(perintah.alasan, perintah.salah);
         tulis_galat(teks_coba_bantuan);
         return status_salah_pakai;
@@ -62,6 +141,10 @@ int main(int argc, char **argv) {
             tulis_baris(baris);
         }
         return 0;
+    }
+    if (perintah.latihan) {
+        latihan(perintah.benih ? *perintah.benih : 1 + bilangan_acak() % benih_acak_maks,
+                static_cast<int>(perintah.soal));
     }
     tampilkan_langkah(perintah.langkah);
     menu_utama();

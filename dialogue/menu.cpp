@@ -15,9 +15,23 @@ void tampil_menu() {
 
 } // namespace
 
+void tanya_coba_lagi() {
+    for (;;) {
+        tulis_baris();
+        const char coba_lagi = baca_huruf(teks_coba_lagi);
+        if (coba_lagi == 'Y' || coba_lagi == 'y') {
+            bersihkan_layar();
+            return;
+        }
+        if (coba_lagi == 'N' || coba_lagi == 'n') {
+            akhiri_proses(0);
+        }
+        lapor_salah();
+    }
+}
+
 void menu_utama() {
     char pilih = 0;
-    char coba_lagi = 0;
     for (;;) {
         tampil_menu();
         pilih = baca_huruf(teks_prompt_pilihan);
@@ -43,17 +57,6 @@ void menu_utama() {
             lapor_salah();
             continue;
         }
-        for (;;) {
-            tulis_baris();
-            coba_lagi = baca_huruf(teks_coba_lagi);
-            if (coba_lagi == 'Y' || coba_lagi == 'y') {
-                break;
-            }
-            if (coba_lagi == 'N' || coba_lagi == 'n') {
-                akhiri_proses(0);
-            }
-            lapor_salah();
-        }
-        bersihkan_layar();
+        tanya_coba_lagi();
     }
 }

@@ -3,3 +3,8 @@
 // The dialogue: the menu, one conversion, then "try again?", until the answer is N, which
 // ends the process with status 0. End of input also ends it (see tunggu_jawaban).
 [[noreturn]] void menu_utama();
+
+// Asks "try again?" after an empty line until the answer is Y, which clears the screen and
+// returns, or N, which ends the process with status 0. Any other answer is reported as wrong
+// and the question asked again.
+void tanya_coba_lagi();
