@@ -25,4 +25,5 @@ fuzz() {
 }
 
 fuzz dialogue
+fuzz latihan
 fuzz numeral
