@@ -1,10 +1,12 @@
 #!/bin/sh
 # The dialogue on a real terminal (tmux): the first banner does not clear the screen; after
 # "y" and after a wrong answer the screen holds only the new text, from its top, and the
-# scrollback is empty; "n" ends with status 0, and so does end of input typed after a number. Only standard output decides: answers typed at
-# the terminal with output to a file or the null device clear nothing, on the terminal or in
-# the file, and answers from a file still clear the terminal. Each answer is typed only once
-# its prompt has been written, so no check depends on how fast the machine is.
+# scrollback is empty; "n" ends with status 0, and so does end of input typed after a number.
+# Only standard output decides: answers typed at the terminal with output to a file or the
+# null device clear nothing, on the terminal or in the file, and answers from a file still
+# clear the terminal. A practice round starts and clears as the menu does, and the seeds that
+# practice rounds draw differ. Each answer is typed only once its prompt has been written, so
+# no check depends on how fast the machine is.
 # Usage: terminal_test.sh TRANSCRIPTS [LAUNCHER] PROGRAM. Exits 77 (skipped) when tmux is not
 # installed.
 transcripts=$1
@@ -212,6 +214,44 @@ Hasil heksadesimal : 3
 Ingin coba lagi (Y/N) ? status=0" -S -
 if [ -s "$work/err" ]; then
     echo "FAIL: answers from a file: standard error is not empty"
+    failures=$((failures + 1))
+fi
+
+# A practice round: its first header follows what was on the screen, as the first banner does;
+# after y the next round, with the next seed, starts from the top of a cleared screen.
+pane=latihan
+tmux new-session -d -s "$pane" -x 80 -y 40 \
+    "echo before; $program --latihan --soal=1 --benih=42; echo status=\$?; sleep 60"
+rule=$(printf '=%.0s' $(seq 45))
+expect "practice: the first round follows what was on the screen" "before
+Program Tavirel: Latihan
+$rule
+1 soal, benih 42
+$rule
+
+Soal 1 dari 1
+Ubah desimal 62 ke oktal :"
+answer "Ubah desimal 62 ke oktal :" 76
+answer "Ingin coba lagi (Y/N) ?" y
+expect "practice: after y, the next round from the top" "Program Tavirel: Latihan
+$rule
+1 soal, benih 43
+$rule
+
+Soal 1 dari 1
+Ubah biner 1110111 ke oktal :" -S -
+answer "Ubah biner 1110111 ke oktal :" 167
+answer "Ingin coba lagi (Y/N) ?" n
+await status=0 || { echo "FAIL: practice: n does not end with status 0"; failures=$((failures + 1)); }
+
+# Without --benih each run draws a seed of its own from the system, from 1 to 999999: three
+# runs started at once do not all get the same one.
+seeds=$(for run in 1 2 3; do
+    eval "$program --latihan --soal=1" </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^1 soal, benih //p'
+done)
+if [ "$(echo "$seeds" | grep -c -x -E '[1-9][0-9]{0,5}')" != 3 ] ||
+    [ "$(echo "$seeds" | sort -u | wc -l)" = 1 ]; then
+    printf 'FAIL: drawn seeds are not three from 1 to 999999, not all the same:\n%s\n' "$seeds"
     failures=$((failures + 1))
 fi
 
