@@ -153,8 +153,9 @@ for bits in 64 32; do
 done
 
 # The MSI holds the 32-bit zip's very files. Installed silently, it puts them in
-# Program Files (x86)\tavirel, with two plain Start menu shortcuts to the program that start in
-# that folder, the second with --langkah, and an uninstall entry with name, version and publisher and no Modify; the
+# Program Files (x86)\tavirel, with three plain Start menu shortcuts to the program that start in
+# that folder, the second with --langkah, the third with --latihan, each described in
+# Indonesian, and an uninstall entry with name, version and publisher and no Modify; the
 # shortcut's target runs a transcript. Uninstalled silently, it leaves none of it.
 workflow msi
 msi=build-windows32/tavirel-$version.msi
@@ -182,21 +183,31 @@ if [ "$target" != 'C:\Program Files (x86)\tavirel\tavirel.exe' ] ||
     printf 'FAIL: the shortcut starts "%s" in "%s"\n' "$target" "$start"
     exit 1
 fi
-# The second shortcut starts the same program in the same folder, with the working.
-shortcut=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/tavirel - dengan langkah.lnk')
-if [ "$(strings "$shortcut" | grep -o -m 1 '[A-Z]:.*\.exe$' || true)" != "$target" ] ||
-    [ "$(strings -e l "$shortcut" | grep -o -m 1 '[A-Z]:.*\\$' || true)" != "$start" ] ||
-    [ "$(strings -e l "$shortcut" | grep -c -x -e '--langkah')" != 1 ]; then
-    echo "FAIL: no shortcut \"tavirel - dengan langkah\" that starts $target --langkah in $start"
-    exit 1
-fi
+# check_shortcut NAME OPTION DESCRIPTION: the Start menu's shortcut NAME starts the same program
+# in the same folder, with OPTION if one is given, and its description, which Windows shows as
+# its tooltip, is DESCRIPTION, in Indonesian.
+check_shortcut() {
+    file=$(find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$1.lnk")
+    if [ "$(strings "$file" | grep -o -m 1 '[A-Z]:.*\.exe$' || true)" != "$target" ] ||
+        [ "$(strings -e l "$file" | grep -o -m 1 '[A-Z]:.*\\$' || true)" != "$start" ] ||
+        { [ -n "$2" ] && [ "$(strings -e l "$file" | grep -c -x -e "$2")" != 1 ]; } ||
+        ! strings -e l "$file" | grep -q -x -F "$3"; then
+        echo "FAIL: no shortcut \"$1\" that starts $target $2 in $start, described \"$3\""
+        exit 1
+    fi
+}
+check_shortcut tavirel "" "Mengubah bilangan bulat 32-bit antara desimal, biner, oktal dan heksadesimal"
+check_shortcut "tavirel - dengan langkah" --langkah \
+    "Mengubah bilangan antarbasis dan menunjukkan langkah pengerjaannya"
+check_shortcut "tavirel - latihan" --latihan \
+    "Latihan mengubah bilangan antarbasis: jawaban diperiksa, yang salah diberi langkahnya"
 # The 32-bit program's entry is in the registry's 32-bit view, which the 64-bit reg names.
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\'$code
 "$wine64" reg query "$entry" /reg:32 | tr -d '\r' >"$work/entry"
 has_lines "$work/entry" "the uninstall entry" "DisplayName    REG_SZ    tavirel" \
     "DisplayVersion    REG_SZ    $version" "NoModify    REG_DWORD    0x1" \
     "Publisher    REG_SZ    $(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE)"
-echo "installed: the files, both shortcuts and the uninstall entry"
+echo "installed: the files, the three shortcuts and the uninstall entry"
 if [ -n "$wine32" ]; then
     transcript "$target" "$wine32"
     echo "the shortcut's target runs a transcript"
