@@ -2,11 +2,15 @@
 // Firefox: a dialogue typed key by key with Backspace, a wrong answer that clears the screen and
 // its scrollback, y, a pasted type-ahead, N, Ctrl-D and Ctrl-C ending the run and Enter
 // starting it again, the focus at load and Tab leaving the terminal, the end line in a status,
-// and the page opened as tavirel.html#langkah, which shows the working, and its checkbox, which
-// takes it away again. In Chromium alone, as only it emulates touch and gives the
+// the page opened as tavirel.html#langkah, which shows the working, and its checkbox, which
+// takes it away again; and the page opened as tavirel.html#latihan=42, a practice round of
+// that seed whose right and wrong answers are judged and announced, and the choice of mode,
+// by mouse and by keyboard, which starts the program afresh in the other mode, with a seed
+// drawn for a practice round. In Chromium alone, as only it emulates touch and gives the
 // accessibility tree: a 360x640 touch screen, where the 45-column lines fit and answers typed
 // as text input go through the input line; and, on the desktop and on the touch screen,
-// axe-core's WCAG 2.2 AA and best-practice rules at the first prompt and after a conversion,
+// axe-core's WCAG 2.2 AA and best-practice rules at the first prompt and after a conversion
+// (and in a practice round),
 // the result lines in the accessibility tree and in the log that announces them, and every
 // name in Indonesian. No request leaves the
 // file and nothing is logged as an error. Each step waits for what the screen must show, never
@@ -178,23 +182,30 @@ function focused(page) {
   });
 }
 
-// The keyboard alone: the terminal has the focus at load; Shift-Tab reaches the checkbox, whose
-// focus is drawn, and Tab comes back; Tab leaves the terminal.
+async function shiftTab(page) {
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+}
+
+// The keyboard alone: the terminal has the focus at load; Shift-Tab reaches the checkbox, then
+// the chosen mode, each with its focus drawn, and Tab comes back; Tab leaves the terminal.
 async function keyboard(page) {
   if (await focused(page) !== 'terminal') {
     fail(`at load the focus is on ${await focused(page)}, not on the terminal`);
   }
-  await page.keyboard.down('Shift');
-  await page.keyboard.press('Tab');
-  await page.keyboard.up('Shift');
-  if (await focused(page) !== 'tampil-langkah') {
-    fail(`Shift-Tab from the terminal reaches ${await focused(page)}, not the checkbox`);
-  } else if (await page.$eval('#tampil-langkah', (box) => parseFloat(getComputedStyle(box).outlineWidth)) < 2) {
-    fail('the checkbox with the focus has no outline');
+  for (const control of ['tampil-langkah', 'mode-konversi']) {
+    await shiftTab(page);
+    if (await focused(page) !== control) {
+      fail(`Shift-Tab reaches ${await focused(page)}, not ${control}`);
+    } else if (await page.$eval(`#${control}`, (box) => parseFloat(getComputedStyle(box).outlineWidth)) < 2) {
+      fail(`${control} with the focus has no outline`);
+    }
   }
   await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
   if (await focused(page) !== 'terminal') {
-    fail(`Tab from the checkbox reaches ${await focused(page)}, not the terminal`);
+    fail(`Tab from the mode and the checkbox reaches ${await focused(page)}, not the terminal`);
   }
   await page.keyboard.press('Tab');
   if (await focused(page) === 'terminal') {
@@ -361,6 +372,64 @@ async function working() {
   await page.close();
 }
 
+// Opened as tavirel.html#latihan=42, Latihan is chosen and the round is the seed 42's; a right
+// answer and a wrong one are judged, and each judgement is announced in the log. The checkbox
+// for the working is not offered there. Konversi, chosen by mouse, starts the converter
+// afresh; Latihan, chosen by keyboard, a round with a seed drawn from 1 to 999999.
+async function practice() {
+  const page = await open({ width: 1000, height: 700 }, '#latihan=42');
+  const header = ['Program Tavirel: Latihan', RULE, '10 soal, benih 42', RULE, '', 'Soal 1 dari 10',
+    'Ubah desimal 62 ke oktal :'];
+  if (!await prompt(page, header[header.length - 1])) {
+    fail('#latihan=42: no first question');
+  }
+  await check(page, '#latihan=42: the round of the seed 42', header, true);
+  if (!await page.$eval('#mode-latihan', (radio) => radio.checked) ||
+    await page.$eval('#pilihan-langkah', (label) => label.getClientRects().length > 0)) {
+    fail('#latihan=42: Latihan is not chosen, or the checkbox for the working is shown');
+  }
+  await axe(page, 'a practice round at its first question');
+  const heard = async (line) => {
+    try {
+      await page.waitForFunction((line) => [...document.querySelectorAll('#siaran > *')]
+        .some((said) => said.textContent === line), { timeout: 5000 }, line);
+    } catch {
+      fail(`practice: the log did not announce "${line}"`);
+    }
+  };
+  await answer(page, 'Ubah desimal 62 ke oktal :', '76');
+  await heard('Benar!');
+  await answer(page, 'Ubah oktal 50 ke desimal :', '41');
+  await heard('Salah. Jawaban yang benar: 40');
+  await prompt(page, 'Ubah heksadesimal EE ke biner :');
+  await check(page, 'practice: a right and a wrong answer', ['Ubah desimal 62 ke oktal : 76',
+    'Benar!', '', 'Soal 2 dari 10', 'Ubah oktal 50 ke desimal : 41', 'Salah. Jawaban yang benar: 40',
+    '', 'Ke desimal: kalikan digit dengan bobotnya', '5 x 8^1 = 40', '0 x 8^0 = 0', 'Jumlah: 40',
+    '', 'Soal 3 dari 10', 'Ubah heksadesimal EE ke biner :'], false);
+  await axe(page, 'a practice round after a wrong answer');
+
+  await page.click('#mode-konversi');
+  await prompt(page, PILIHAN);
+  await check(page, 'Konversi chosen: the converter afresh', [...BANNER, PILIHAN], true);
+  if (await page.evaluate(() => window.location.hash) !== '' ||
+    !await page.$eval('#pilihan-langkah', (label) => label.getClientRects().length > 0)) {
+    fail('Konversi chosen: the address keeps a #, or the checkbox for the working is not shown');
+  }
+  await page.focus('#mode-konversi');
+  await page.keyboard.press('ArrowRight');
+  try {
+    await page.waitForFunction(() => /^10 soal, benih [1-9][0-9]{0,5} *$/.test(
+      window.tavirelTerminal.buffer.active.getLine(2).translateToString(true)), { timeout: 30000 });
+  } catch {
+    fail(`Latihan chosen by keyboard: no round with a seed drawn from 1 to 999999:\n${
+      (await screen(page)).lines.join('\n')}`);
+  }
+  if (await page.evaluate(() => window.location.hash) !== '#latihan') {
+    fail('Latihan chosen by keyboard: the address has no #latihan');
+  }
+  await page.close();
+}
+
 // A phone: the lines fit whole, tapping the terminal brings up the input line's keyboard, and
 // text typed there as input events (as a virtual keyboard types) answers the prompts.
 async function phone() {
@@ -395,6 +464,7 @@ for (const name of installed) {
   try {
     await desktop();
     await working();
+    await practice();
     if (name === 'Chromium') {
       await phone();
     }

@@ -4,8 +4,11 @@
 // Pasted text is typed ahead, its lines answering the prompts in turn. On a touch screen a
 // plain input line under the terminal hands over one line at a time, as virtual keyboards
 // type reliably there. When the program ends, a line under the terminal says so, and Enter
-// starts it again. The checkbox "Tampilkan langkah" runs the program afresh with or without
-// --langkah, and keeps #langkah in the page's address, so that a link can open it ticked.
+// starts it again. The mode, "Konversi" or "Latihan", and in Konversi the checkbox "Tampilkan
+// langkah" run the program afresh as chosen: the converter with or without --langkah, or a
+// practice round with a seed of its own. The page's address follows them (#langkah,
+// #latihan), so that a link opens the page as it was; #latihan=N runs the seed N, so that a
+// teacher can give a whole class one round.
 //
 // For screen readers, xterm.js keeps the screen's lines as a list in the accessibility tree,
 // and the page announces the program's output for each answer, however the answer was typed,
@@ -25,6 +28,9 @@ const isian = document.getElementById('baris');
 const akhir = document.getElementById('akhir');
 const siaran = document.getElementById('siaran');
 const langkah = document.getElementById('tampil-langkah');
+const pilihanLangkah = document.getElementById('pilihan-langkah');
+const modeKonversi = document.getElementById('mode-konversi');
+const modeLatihan = document.getElementById('mode-latihan');
 const sentuh = window.matchMedia('(pointer: coarse)').matches;
 formulir.hidden = !sentuh;
 
@@ -122,7 +128,7 @@ function jalankan(bersihkan = true) {
     terminal.reset();
   }
   window.tavirelWasm.then((wasm) => tavirel({
-    arguments: langkah.checked ? ['--langkah'] : [],
+    arguments: argumen(),
     // The module is compiled, so it is instantiated at once and the program writes its first
     // prompt in this task; a browser that will not do that on its main thread does it later.
     instantiateWasm: (impor, terima) => {
@@ -156,20 +162,56 @@ function jalankan(bersihkan = true) {
   }));
 }
 
-// The checkbox follows the address's #langkah, and the address the checkbox; either change
-// starts the program afresh.
-function alamatLangkah() {
-  return window.location.hash === '#langkah';
+// The seed that the address gives, as the program writes it, or null.
+let benihAlamat = null;
+
+// The program's arguments for the mode chosen. A practice round without a seed in the address
+// draws one that a student can read out and type again: 1 to 999999.
+function argumen() {
+  if (modeLatihan.checked) {
+    const benih = benihAlamat ?? String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
+    return ['--latihan', `--benih=${benih}`];
+  }
+  return langkah.checked ? ['--langkah'] : [];
 }
-langkah.checked = alamatLangkah();
-langkah.addEventListener('change', () => {
-  const alamat = window.location.href.replace(/#.*$/, '');
-  window.history.replaceState(null, '', langkah.checked ? `${alamat}#langkah` : alamat);
-  jalankan();
-});
+
+// The controls as the address sets them: #langkah ticks the box, #latihan chooses Latihan,
+// and #latihan=N with N from 0 to 2^64-1 its seed. The box is for Konversi alone: in Latihan a
+// wrong answer always gets its working, so the box is hidden there.
+function ikutiAlamat() {
+  const alamat = window.location.hash;
+  const benih = /^#latihan=(\d+)$/.exec(alamat);
+  modeLatihan.checked = /^#latihan(=|$)/.test(alamat);
+  modeKonversi.checked = !modeLatihan.checked;
+  langkah.checked = alamat === '#langkah';
+  benihAlamat = benih && BigInt(benih[1]) < 2n ** 64n ? BigInt(benih[1]).toString() : null;
+  pilihanLangkah.hidden = modeLatihan.checked;
+}
+
+// The address as the controls set it; a seed the address gave stays while Latihan does.
+function tulisAlamat() {
+  if (!modeLatihan.checked) {
+    benihAlamat = null;
+  }
+  const bagian = modeLatihan.checked ? `#latihan${benihAlamat === null ? '' : `=${benihAlamat}`}`
+    : langkah.checked ? '#langkah' : '';
+  window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
+  pilihanLangkah.hidden = modeLatihan.checked;
+}
+
+// Each change of the controls, or of the address, starts the program afresh.
+ikutiAlamat();
+for (const kontrol of [langkah, modeKonversi, modeLatihan]) {
+  kontrol.addEventListener('change', () => {
+    tulisAlamat();
+    jalankan();
+  });
+}
 window.addEventListener('hashchange', () => {
-  if (langkah.checked !== alamatLangkah()) {
-    langkah.checked = alamatLangkah();
+  const keadaan = () => [modeLatihan.checked, langkah.checked, benihAlamat].join();
+  const sebelum = keadaan();
+  ikutiAlamat();
+  if (keadaan() !== sebelum) {
     jalankan();
   }
 });
