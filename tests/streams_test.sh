@@ -2,6 +2,7 @@
 # Standard streams that fail: an input that cannot be read ends the run as end of input does;
 # an output that cannot be written ends it with status 1 and the reason; a reader that goes
 # away ends it quietly. An output that takes each piece in short writes still gets every byte.
+# An empty argument is refused.
 # Usage: streams_test.sh PROGRAM TRANSCRIPTS_DIR SHORT_WRITES_LIBRARY
 program=$1
 at_end=$(cat "$2/eof-at-menu.out"; echo x)
@@ -52,6 +53,13 @@ for ignore in no yes; do
         "$(cat "$work/status")"
     check "reader gone (SIGPIPE ignored: $ignore): no message" "" "$(cat "$work/err")"
 done
+
+# An empty argument is refused as any argument not understood, before anything is written.
+timeout 10 "$program" "" </dev/null >"$work/out" 2>"$work/err"
+check "an empty argument: status" 2 $?
+check "an empty argument: message" "tavirel: argumen tidak dikenal: 
+Coba 'tavirel --help'." "$(cat "$work/err")"
+check "an empty argument: no output" "" "$(cat "$work/out")"
 
 # The sanitizers' runtime, when there is one, need not come first for this run.
 case=$2/type-ahead-whole-session
