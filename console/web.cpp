@@ -11,8 +11,8 @@
 // The host gives three services on Module (web/node-host.js under node, web/page.js in the
 // page): tavirelTulis writes bytes to standard output, tavirelBaca waits for the next bytes of
 // input (null at its end, false for an interrupt), and tavirelTerminal tells whether output is
-// a terminal. Random bytes come from its crypto.getRandomValues, which browsers and node have. The
-// bodies below are JavaScript, which clang-format does not know.
+// a terminal. Random bytes come from its crypto.getRandomValues, which browsers and node have.
+// The bodies below are JavaScript, which clang-format does not know.
 // clang-format off
 
 // Writes panjang bytes at teks; returns how many were written, or a negative code for why not:

@@ -196,7 +196,8 @@ check_shortcut() {
         exit 1
     fi
 }
-check_shortcut tavirel "" "Mengubah bilangan bulat 32-bit antara desimal, biner, oktal dan heksadesimal"
+check_shortcut tavirel "" \
+    "Mengubah bilangan bulat 32-bit antara desimal, biner, oktal dan heksadesimal"
 check_shortcut "tavirel - dengan langkah" --langkah \
     "Mengubah bilangan antarbasis dan menunjukkan langkah pengerjaannya"
 check_shortcut "tavirel - latihan" --latihan \
