@@ -185,14 +185,17 @@ if [ "$target" != 'C:\Program Files (x86)\tavirel\tavirel.exe' ] ||
 fi
 # check_shortcut NAME OPTION DESCRIPTION: the Start menu's shortcut NAME starts the same program
 # in the same folder, with OPTION if one is given, and its description, which Windows shows as
-# its tooltip, is DESCRIPTION, in Indonesian.
+# its tooltip, is DESCRIPTION, in Indonesian. The shortcut holds each text after its length,
+# which strings shows as one character in front.
 check_shortcut() {
     file=$(find "$WINEPREFIX/drive_c" -path "*/Start Menu/Programs/$1.lnk")
     if [ "$(strings "$file" | grep -o -m 1 '[A-Z]:.*\.exe$' || true)" != "$target" ] ||
         [ "$(strings -e l "$file" | grep -o -m 1 '[A-Z]:.*\\$' || true)" != "$start" ] ||
         { [ -n "$2" ] && [ "$(strings -e l "$file" | grep -c -x -e "$2")" != 1 ]; } ||
-        ! strings -e l "$file" | grep -q -x -F "$3"; then
-        echo "FAIL: no shortcut \"$1\" that starts $target $2 in $start, described \"$3\""
+        ! strings -e l "$file" |
+        awk -v d="$3" 'substr($0, 2) == d { found = 1 } END { exit !found }'; then
+        printf 'FAIL: no shortcut "%s" that starts %s %s in %s, described "%s"\n' "$1" "$target" "$2" \
+            "$start" "$3"
         exit 1
     fi
 }
