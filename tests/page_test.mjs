@@ -375,7 +375,8 @@ async function working() {
 // Opened as tavirel.html#latihan=42, Latihan is chosen and the round is the seed 42's; a right
 // answer and a wrong one are judged, and each judgement is announced in the log. The checkbox
 // for the working is not offered there. Konversi, chosen by mouse, starts the converter
-// afresh; Latihan, chosen by keyboard, a round with a seed drawn from 1 to 999999.
+// afresh; a seed out of range in the address, and Latihan chosen by keyboard, a round with a
+// seed drawn from 1 to 999999.
 async function practice() {
   const page = await open({ width: 1000, height: 700 }, '#latihan=42');
   const header = ['Program Tavirel: Latihan', RULE, '10 soal, benih 42', RULE, '', 'Soal 1 dari 10',
@@ -415,18 +416,28 @@ async function practice() {
     !await page.$eval('#pilihan-langkah', (label) => label.getClientRects().length > 0)) {
     fail('Konversi chosen: the address keeps a #, or the checkbox for the working is not shown');
   }
-  await page.focus('#mode-konversi');
+  // A seed out of range in the address opens Latihan with a seed drawn, as #latihan does;
+  // the mode's arrow keys go back to Konversi and to Latihan again.
+  const drawn = async (how, hash) => {
+    try {
+      await page.waitForFunction(() => /^10 soal, benih [1-9][0-9]{0,5} *$/.test(
+        window.tavirelTerminal.buffer.active.getLine(2).translateToString(true)), { timeout: 30000 });
+    } catch {
+      fail(`${how}: no round with a seed drawn from 1 to 999999:\n${(await screen(page)).lines.join('\n')}`);
+    }
+    if (await page.evaluate(() => window.location.hash) !== hash ||
+      !await page.$eval('#mode-latihan', (radio) => radio.checked)) {
+      fail(`${how}: Latihan is not chosen, or the address is not ${hash}`);
+    }
+  };
+  await page.evaluate(() => { window.location.hash = '#latihan=18446744073709551616'; });
+  await drawn('#latihan=2^64', '#latihan=18446744073709551616');
+  await page.focus('#mode-latihan');
+  await page.keyboard.press('ArrowLeft');
+  await prompt(page, PILIHAN);
+  await check(page, 'Konversi chosen by keyboard: the converter afresh', [...BANNER, PILIHAN], true);
   await page.keyboard.press('ArrowRight');
-  try {
-    await page.waitForFunction(() => /^10 soal, benih [1-9][0-9]{0,5} *$/.test(
-      window.tavirelTerminal.buffer.active.getLine(2).translateToString(true)), { timeout: 30000 });
-  } catch {
-    fail(`Latihan chosen by keyboard: no round with a seed drawn from 1 to 999999:\n${
-      (await screen(page)).lines.join('\n')}`);
-  }
-  if (await page.evaluate(() => window.location.hash) !== '#latihan') {
-    fail('Latihan chosen by keyboard: the address has no #latihan');
-  }
+  await drawn('Latihan chosen by keyboard', '#latihan');
   await page.close();
 }
 
