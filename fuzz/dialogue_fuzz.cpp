@@ -7,6 +7,7 @@
 // by 2 of a negative decimal), and a complement exactly for a number typed negative.
 #include "ending.h"
 #include "memory_console.h"
+#include "sections.h"
 
 #include "console/texts.h"
 #include "conversion/conversion.h"
@@ -21,7 +22,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -77,16 +77,6 @@ bool keluaran_sah(std::string_view out) {
     return true;
 }
 
-// n's digits in basis, as a result line writes them; with lebar, zeros first up to lebar.
-std::string digit(std::uint32_t n, unsigned basis, std::size_t lebar = 1) {
-    std::string teks;
-    do {
-        teks.insert(teks.begin(), "0123456789ABCDEF"[n % basis]);
-        n /= basis;
-    } while (n > 0);
-    return std::string(lebar > teks.size() ? lebar - teks.size() : 0, '0') + teks;
-}
-
 // What the working of one conversion must read back: the value's pattern (from the decimal
 // result line, or for a decimal numeral the binary one), the magnitude of the numeral typed
 // and whether it was typed negative, and the result lines' digits by base.
@@ -112,22 +102,6 @@ void baca_hasil(std::string_view baris, Konversi &konversi) {
             }
         }
     }
-}
-
-// A section of the working: its title and its lines.
-struct Bagian {
-    std::string_view judul;
-    std::vector<std::string_view> baris;
-};
-
-// The line of a section that starts with teks, without teks; empty when there is none.
-std::string_view cari(const Bagian &bagian, std::string_view teks) {
-    for (const std::string_view baris : bagian.baris) {
-        if (baris.substr(0, teks.size()) == teks) {
-            return baris.substr(teks.size());
-        }
-    }
-    return {};
 }
 
 // Whether a section reads back the digits of its base's result line, or of the magnitude

@@ -6,12 +6,11 @@
 // explain the question's direction, each reading back the right answer or its bits.
 #include "ending.h"
 #include "memory_console.h"
+#include "sections.h"
 
 #include "console/console.h"
-#include "console/texts.h"
 #include "conversion/texts.h"
 #include "dialogue/latihan.h"
-#include "dialogue/texts.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -22,15 +21,6 @@
 #include <vector>
 
 namespace {
-
-std::string digit(std::uint32_t n, unsigned basis) {
-    std::string teks;
-    do {
-        teks.insert(teks.begin(), "0123456789ABCDEF"[n % basis]);
-        n /= basis;
-    } while (n > 0);
-    return teks;
-}
 
 std::string_view nama(unsigned basis) {
     switch (basis) {
@@ -129,21 +119,6 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak) {
             out += "Kode yang Anda masukkan salah!!\n\n";
         }
     }
-}
-
-// The section of the working whose title is judul, as lines; empty when there is none.
-struct Bagian {
-    std::string_view judul;
-    std::vector<std::string_view> baris;
-};
-
-std::string_view cari(const Bagian &bagian, std::string_view teks) {
-    for (const std::string_view baris : bagian.baris) {
-        if (baris.substr(0, teks.size()) == teks) {
-            return baris.substr(teks.size());
-        }
-    }
-    return "(none)";
 }
 
 // Whether sections are the working for a question from basis dari to basis ke whose right
