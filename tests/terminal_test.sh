@@ -178,7 +178,7 @@ for word in $answers; do
     ends=${ends#"$end"}
     ends=${ends#?}
     i=0
-    while [ "$(tr -d '\r' <"$work/out" 2>/dev/null | wc -c)" -lt "$end" ] && [ $i -lt 300 ]; do
+    while [ "$(tr -d '\r' 2>/dev/null <"$work/out" | wc -c)" -lt "$end" ] && [ $i -lt 300 ]; do
         i=$((i + 1))
         sleep 0.1
     done
