@@ -1,7 +1,7 @@
-// Builds the page as one self-contained HTML file: page.html with the styles (xterm.js's and
-// page.css), the program's JavaScript, its wasm (raw deflate, base64: gzip shrinks that to
-// about the deflated size, where plain base64 would cost a third more), the script that starts
-// compiling it, and the page's code bundled with xterm.js, all inline. The same inputs give the same bytes.
+// Builds the page as one self-contained HTML file: page.html with its styles (page.css), the
+// program's JavaScript, its wasm (raw deflate, base64: gzip shrinks that to about the deflated
+// size, where plain base64 would cost a third more), the script that starts compiling it, and
+// the page's code bundled into one script, all inline. The same inputs give the same bytes.
 // Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -21,13 +21,10 @@ function inline(text, what) {
   return text;
 }
 
-const style = esbuild.transformSync(
-  readFileSync(path.join(modules, '@xterm/xterm/css/xterm.css'), 'utf8') +
-    readFileSync(path.join(here, 'page.css'), 'utf8'),
+const style = esbuild.transformSync(readFileSync(path.join(here, 'page.css'), 'utf8'),
   { loader: 'css', minify: true }).code;
 const page = esbuild.buildSync({
   entryPoints: [path.join(here, 'page.js')],
-  nodePaths: [modules],
   bundle: true,
   minify: true,
   format: 'iife',

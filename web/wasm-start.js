@@ -1,5 +1,5 @@
 // Runs before anything else on the page: inflates the program's wasm and starts compiling it,
-// so that the compiler works off the main thread while xterm.js and the terminal are set up.
+// so that the compiler works off the main thread while the page's code sets up the screen.
 // A stream built in memory inflates within this script's microtasks, with no wait for a task.
 // Every run of the page instantiates the one compiled module, window.tavirelWasm.
 window.tavirelWasm = (() => {

@@ -1,0 +1,109 @@
+// The screen, #layar: one element for each line since the program last cleared it, the last
+// being the line the cursor is on. A line's text is exactly its characters, so the lines'
+// texts joined with "\n" are what a terminal in canonical mode shows. Long lines wrap at any
+// character; a line's rows after its first start in the column after its first ": ", so that
+// the digits of a result line stay in one column (the style does that from --gantung, that
+// column). A line that holds only a form feed is a page break in print and a rule on screen.
+// The text is as large as it can be, up to 18 px, with the widest line of the dialogue (45
+// columns) and the cursor after it on one row.
+const KOLOM_MINIMUM = 46;
+const HURUF_MAKS = 18;
+const HURUF_MIN = 8;
+const PEMISAH = ': ';
+const GANTI_HALAMAN = '\f';
+
+const layar = document.getElementById('layar');
+let kursor;
+
+// The width of one character at 1 px, in #layar's font.
+const ukur = document.createElement('canvas').getContext('2d');
+ukur.font = `100px ${getComputedStyle(layar).fontFamily}`;
+const lebarHuruf = ukur.measureText('0').width / 100;
+
+function sesuaikanHuruf() {
+  const gaya = getComputedStyle(layar);
+  const lebar = layar.clientWidth - parseFloat(gaya.paddingLeft) - parseFloat(gaya.paddingRight);
+  const ukuran = Math.floor(lebar / (KOLOM_MINIMUM * lebarHuruf));
+  layar.style.fontSize = `${Math.max(HURUF_MIN, Math.min(HURUF_MAKS, ukuran))}px`;
+}
+sesuaikanHuruf();
+new ResizeObserver(sesuaikanHuruf).observe(layar);
+
+// Keeps the last line in view, once a frame however many writes come in it.
+let gulirNanti = false;
+function gulir() {
+  if (!gulirNanti) {
+    gulirNanti = true;
+    requestAnimationFrame(() => {
+      gulirNanti = false;
+      layar.scrollTop = layar.scrollHeight;
+    });
+  }
+}
+
+function barisBaru() {
+  kursor = document.createElement('div');
+  layar.append(kursor);
+}
+
+// Empties the screen: one empty line is left, where the next text starts.
+export function kosongkan() {
+  layar.replaceChildren();
+  barisBaru();
+}
+
+// What the cursor's line has become: where its rows after the first start, and whether it is
+// a page break.
+function tandai(baris) {
+  const teks = baris.textContent;
+  const pemisah = teks.indexOf(PEMISAH);
+  if (pemisah >= 0) {
+    baris.style.setProperty('--gantung', pemisah + PEMISAH.length);
+  }
+  const halaman = teks === GANTI_HALAMAN;
+  baris.classList.toggle('halaman', halaman);
+  baris.toggleAttribute('aria-hidden', halaman);
+}
+
+// Writes teks where the cursor is; each "\n" ends a line. Each piece goes in as a text node
+// of its own, which a live region announces once.
+export function tambah(teks) {
+  teks.split('\n').forEach((bagian, i) => {
+    if (i > 0) {
+      barisBaru();
+    }
+    if (bagian !== '') {
+      kursor.append(bagian);
+      tandai(kursor);
+    }
+  });
+  gulir();
+}
+
+// The escape sequences and carriage returns a program writes, and an escape sequence cut off
+// at the end of a write, to be finished by the next one.
+const URUTAN = /\x1b\[([0-?]*)[ -/]*[@-~]|\x1b[^[]|\r/g;
+const URUTAN_TERPOTONG = /\x1b(\[[0-?]*[ -/]*)?$/;
+const BERSIH = '\x1b[2J';
+
+// A reader of one run's output: bytes in UTF-8, as the program writes them, shown on the
+// screen. Its clear (ESC [ 2 J) empties the screen; other sequences are dropped.
+export function keluaran() {
+  const pengurai = new TextDecoder();
+  let terpotong = '';
+  return (bytes) => {
+    let teks = terpotong + pengurai.decode(bytes, { stream: true });
+    const potong = URUTAN_TERPOTONG.exec(teks);
+    terpotong = potong ? potong[0] : '';
+    teks = teks.slice(0, teks.length - terpotong.length);
+    let dari = 0;
+    for (const cocok of teks.matchAll(URUTAN)) {
+      tambah(teks.slice(dari, cocok.index));
+      if (cocok[0] === BERSIH) {
+        kosongkan();
+      }
+      dari = cocok.index + cocok[0].length;
+    }
+    tambah(teks.slice(dari));
+  };
+}
