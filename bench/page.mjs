@@ -1,16 +1,19 @@
-// Benchmarks the page against a baseline page that holds only the same xterm.js, bundled and
-// inlined the same way, with the same options (screen reader support on), writing the same
-// banner and prompt: the weight of each (gzip -9) and
-// the time from navigation to the first prompt on screen in headless Chromium, median of
-// alternating loads from file://. Both are timed alike: the first animation frame whose
-// terminal shows the prompt. Builds with the web preset first.
+// Benchmarks the page against two baselines, from one run: a page that holds only xterm.js,
+// at the version the page once bundled (bench/package.json and its lock, installed for the
+// run), bundled and inlined the same way, with screen reader support on, writing the same
+// banner and prompt; and the floor of any page: the page's own HTML and CSS with that first
+// screen written in #layar as static text, and no script. Measured: the weight of each (gzip
+// -9), the page's parts each on its own, and the time from navigation to the first animation
+// frame that shows the prompt, in headless Chromium, median of alternating loads from
+// file://. Builds with the web preset first.
 // Usage (from the project's root): node bench/page.mjs [--loads N]
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
 
 const loads = Number(process.argv[process.argv.indexOf('--loads') + 1]) || 9;
 for (const command of [['--preset', 'web'], ['--build', '--preset', 'web']]) {
@@ -21,14 +24,20 @@ const require = createRequire(path.join(modules, '..', 'package.json'));
 const esbuild = require('esbuild');
 const puppeteer = require('puppeteer-core');
 const work = mkdtempSync(path.join(tmpdir(), 'tavirel-bench-'));
+for (const file of ['package.json', 'package-lock.json']) {
+  copyFileSync(path.resolve('bench', file), path.join(work, file));
+}
+execFileSync('npm', ['ci', '--ignore-scripts', '--no-audit', '--no-fund', '--loglevel=error'],
+  { cwd: work, stdio: 'inherit' });
 
 const BANNER = ['Program Tavirel', '='.repeat(45), 'A = Desimal ke Biner, Oktal, Heksadesimal ',
   'B = Biner ke Desimal, Oktal, Heksadesimal ', 'C = Oktal ke Desimal, Biner, Heksadesimal ',
   'D = Heksadesimal ke Desimal, Biner, Oktal ', '='.repeat(45), ''];
 const PROMPT = 'Masukkan Pilihan : ';
+const html = readFileSync('build-web/tavirel.html', 'utf8');
 
-// The baseline: xterm.js alone, writing the banner and the prompt as soon as it is open.
-const baselineCode = esbuild.buildSync({
+// xterm.js alone, writing the banner and the prompt as soon as it is open.
+const xtermCode = esbuild.buildSync({
   stdin: {
     contents: `import { Terminal } from '@xterm/xterm';
       const terminal = new Terminal({ convertEol: true, screenReaderMode: true });
@@ -37,21 +46,24 @@ const baselineCode = esbuild.buildSync({
       window.tavirelTerminal = terminal;`,
     resolveDir: work,
   },
-  nodePaths: [modules], bundle: true, minify: true, format: 'iife', target: 'es2020',
-  legalComments: 'eof', write: false,
+  bundle: true, minify: true, format: 'iife', target: 'es2020', legalComments: 'eof', write: false,
 }).outputFiles[0].text;
-const baselineStyle = esbuild.transformSync(
-  readFileSync(path.join(modules, '@xterm/xterm/css/xterm.css'), 'utf8'),
+const xtermStyle = esbuild.transformSync(
+  readFileSync(path.join(work, 'node_modules/@xterm/xterm/css/xterm.css'), 'utf8'),
   { loader: 'css', minify: true }).code;
-const baseline = path.join(work, 'baseline.html');
-writeFileSync(baseline, `<!DOCTYPE html><html lang="id"><head><meta charset="utf-8">
-<title>Program Tavirel</title><style>${baselineStyle}</style></head>
-<body><div id="layar"></div><script>${baselineCode}</script></body></html>`);
-const pages = { tavirel: path.resolve('build-web/tavirel.html'), baseline };
+const xterm = path.join(work, 'xterm.html');
+writeFileSync(xterm, `<!DOCTYPE html><html lang="id"><head><meta charset="utf-8">
+<title>Program Tavirel</title><style>${xtermStyle}</style></head>
+<body><div id="layar"></div><script>${xtermCode}</script></body></html>`);
 
-function gzipped(file) {
-  return execFileSync('gzip', ['-9', '-c', file]).length;
-}
+// The page without its scripts, the first screen in #layar.
+const escape = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+const floor = path.join(work, 'floor.html');
+writeFileSync(floor, html.replace(/<script[^>]*>[^]*?<\/script>\n?/g, '').replace(
+  /(<div id="layar"[^>]*>)/,
+  `$1${[...BANNER, PROMPT].map((line) => `<div>${escape(line)}</div>`).join('')}`));
+const gzipped = (text) => gzipSync(text, { level: 9 }).length;
+const pages = { tavirel: path.resolve('build-web/tavirel.html'), xterm, floor };
 
 const browser = await puppeteer.launch({
   executablePath: '/usr/bin/chromium', headless: true, userDataDir: path.join(work, 'profile'),
@@ -59,54 +71,67 @@ const browser = await puppeteer.launch({
     '--disable-component-update', '--disable-sync'],
 });
 
-// Milliseconds from the navigation's start to the first frame that shows the prompt.
+// Milliseconds from the navigation's start to the first frame that shows the prompt: the
+// last line of #layar, or a row of xterm.js's buffer.
 async function load(file) {
   const page = await browser.newPage();
   await page.setCacheEnabled(false);
   await page.goto(pathToFileURL(file).href, { waitUntil: 'domcontentloaded' });
   const handle = await page.waitForFunction((prompt) => {
     const terminal = window.tavirelTerminal;
-    if (!terminal) {
+    if (terminal) {
+      const buffer = terminal.buffer.active;
+      for (let i = 0; i < buffer.length; i++) {
+        if (buffer.getLine(i).translateToString(true) === prompt) {
+          return performance.now();
+        }
+      }
       return false;
     }
-    const buffer = terminal.buffer.active;
-    for (let i = 0; i < buffer.length; i++) {
-      if (buffer.getLine(i).translateToString(true) === prompt) {
-        return performance.now();
-      }
-    }
-    return false;
+    const lines = document.getElementById('layar').children;
+    return lines.length > 0 && lines[lines.length - 1].textContent === prompt && performance.now();
   }, { polling: 'raf', timeout: 30000 }, PROMPT);
   const elapsed = await handle.jsonValue();
   await page.close();
   return elapsed;
 }
 
-const times = { tavirel: [], baseline: [] };
-await load(pages.tavirel);
-await load(pages.baseline);
+const names = Object.keys(pages);
+const times = Object.fromEntries(names.map((name) => [name, []]));
+for (const name of names) {
+  await load(pages[name]);
+}
 for (let i = 0; i < loads; i++) {
-  const order = i % 2 ? ['baseline', 'tavirel'] : ['tavirel', 'baseline'];
-  for (const name of order) {
+  for (const name of i % 2 ? [...names].reverse() : names) {
     times[name].push(await load(pages[name]));
   }
 }
 await browser.close();
+const weight = Object.fromEntries(names.map((name) => [name, gzipped(readFileSync(pages[name]))]));
+rmSync(work, { recursive: true, force: true });
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const weight = { tavirel: gzipped(pages.tavirel), baseline: gzipped(pages.baseline) };
-rmSync(work, { recursive: true, force: true });
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
-console.log(`page, from file:// in headless Chromium; time: median of ${loads} pairs of loads`);
-console.log(`${'measure'.padEnd(34)}${'tavirel'.padStart(12)}${'baseline'.padStart(12)}` +
-  `${'ratio'.padStart(8)}${'target'.padStart(12)}`);
-console.log(`${'weight, gzip -9'.padEnd(34)}${kib(weight.tavirel).padStart(12)}` +
-  `${kib(weight.baseline).padStart(12)}${(weight.tavirel / weight.baseline).toFixed(2).padStart(8)}` +
-  `${'115 KiB'.padStart(12)}`);
-// Each pair of loads, one of each page, runs on the machine as it then is, so the ratio is the
-// median of the pairs' ratios.
-const time = { tavirel: median(times.tavirel), baseline: median(times.baseline) };
-const ratio = median(times.tavirel.map((value, i) => value / times.baseline[i]));
-console.log(`${'navigation to first prompt'.padEnd(34)}${`${time.tavirel.toFixed(1)} ms`.padStart(12)}` +
-  `${`${time.baseline.toFixed(1)} ms`.padStart(12)}` +
-  `${ratio.toFixed(2).padStart(8)}${'1.1'.padStart(12)}`);
+const row = (cells, widths) => cells.map((cell, i) => (i === 0 ? cell.padEnd(widths[i])
+  : cell.padStart(widths[i]))).join('');
+const widths = [30, 12, 12, 12, 10, 10];
+console.log(`page, from file:// in headless Chromium; time: median of ${loads} rounds of loads`);
+console.log(row(['measure', 'tavirel', 'xterm.js', 'floor', 'ratio', 'target'], widths));
+console.log(row(['weight, gzip -9', ...names.map((name) => kib(weight[name])), '', '24 KiB'],
+  widths));
+// Each round loads each page once, on the machine as it then is, so a ratio is the median of
+// the rounds' ratios.
+const ratio = (other) => median(times.tavirel.map((value, i) => value / times[other][i]));
+console.log(row(['navigation to first prompt',
+  ...names.map((name) => `${median(times[name]).toFixed(1)} ms`), '', ''], widths));
+console.log(row(['  tavirel against xterm.js', '', '', '', ratio('xterm').toFixed(2), '0.8'], widths));
+console.log(row(['  tavirel against the floor', '', '', '', ratio('floor').toFixed(2), ''], widths));
+
+// The page's parts, each gzipped on its own: the scripts in their order, then the rest.
+const scripts = [...html.matchAll(/<script[^>]*>([^]*?)<\/script>/g)].map((match) => match[1]);
+const parts = { 'wasm (deflated, base64)': scripts[0], 'wasm start-up': scripts[1],
+  'program (tavirel.js)': scripts[2], "page's code": scripts[3],
+  'HTML and CSS': html.replace(/(<script[^>]*>)[^]*?<\/script>/g, '$1</script>') };
+for (const [name, text] of Object.entries(parts)) {
+  console.log(row([`  ${name}`, kib(gzipped(text))], widths));
+}
