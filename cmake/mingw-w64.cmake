@@ -16,11 +16,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Static C, C++ and thread runtimes: the executable needs no DLL beyond Windows' own.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# Wine's loader for the processor, named by the toolchain file that includes this one. Debian's
-# `wine` starts the 32-bit loader whenever wine32 is installed, even for a 64-bit program, and
-# a kernel that starts no 32-bit programs cannot run it; the 64-bit loader, which Debian keeps
-# in /usr/lib/wine, runs a 64-bit program by itself.
-find_program(WINE_PROGRAM NAMES ${wine_loader} wine PATHS /usr/lib/wine)
+# Wine's loader for the processor, named by the toolchain file that includes this one. Debian
+# keeps each loader in /usr/lib/wine, the 32-bit one only where wine32 is installed; its
+# `wine` starts the 32-bit loader whenever there is one, even for a 64-bit program (and a
+# kernel that starts no 32-bit programs cannot run it), and the 64-bit loader where there is
+# none, even for a 32-bit program, which it cannot run. Elsewhere the loaders are on the PATH.
+if(IS_DIRECTORY /usr/lib/wine)
+  find_program(WINE_PROGRAM ${wine_loader} PATHS /usr/lib/wine NO_DEFAULT_PATH)
+else()
+  find_program(WINE_PROGRAM NAMES ${wine_loader} wine)
+endif()
 if(WINE_PROGRAM)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
 endif()

@@ -87,15 +87,15 @@ for arch in amd64 arm64 armhf; do
 done
 
 # The Windows programs run in a fresh 64-bit Wine prefix of this test's own, set up and served
-# by the 64-bit loader. Debian's `wine` starts the 32-bit loader, which runs the 32-bit
-# programs only where the kernel starts 32-bit programs; some sandboxes' kernels do not, and
-# there the 32-bit programs are checked but not run.
+# by the 64-bit loader. Wine's 32-bit loader, which wine32 installs, runs the 32-bit programs
+# only where the kernel starts 32-bit programs; some sandboxes' kernels do not, and where the
+# loader cannot start, or is not installed, the 32-bit programs are checked but not run.
 export WINEPREFIX="$work/wine" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 "$wine64" wineboot -i >/dev/null 2>&1
-wine32=wine
-if ! wine --version >/dev/null 2>&1; then
+wine32=/usr/lib/wine/wine
+if ! "$wine32" --version >/dev/null 2>&1; then
     wine32=
     echo "NOTE: this machine cannot start Wine's 32-bit loader: the 32-bit programs are not run"
 fi
