@@ -1,7 +1,9 @@
 // The program's start: the command line is read whole before anything is written; then the
-// converter runs, with the working when it was asked for, or the practice round.
+// converter runs, with the working when it was asked for, the practice round, or the sheets.
 #include "latihan.h"
+#include "lembar.h"
 #include "menu.h"
+#include "soal.h"
 #include "texts.h"
 
 #include "console/console.h"
@@ -18,35 +20,47 @@ namespace {
 // Exit status for a command line that is not understood, as coreutils gives.
 constexpr int status_salah_pakai = 2;
 
-// A round's questions unless --soal says otherwise.
+// A round's or a sheet's questions unless --soal says otherwise.
 constexpr int soal_bawaan = 10;
 
-// A seed drawn for a round is one a student can read out and type again: 1 to 999999.
+// A seed drawn for a round or a sheet is one a student can read out and type again: 1 to
+// 999999.
 constexpr std::uint64_t benih_acak_maks = 999999;
 
-// An option that takes a number, as "--nama=N" or as "--nama" followed by "N": its range,
-// and the text that refuses a number outside it.
-struct OpsiBilangan {
-    std::string_view nama;
-    std::uint64_t min;
-    std::uint64_t maks;
-    std::string_view alasan;
-};
-constexpr OpsiBilangan opsi_soal{"--soal", 1, soal_maks, teks_soal_salah};
-constexpr OpsiBilangan opsi_benih{"--benih", 0, std::numeric_limits<std::uint64_t>::max(),
-                                  teks_benih_salah};
-
-// What the command line asks for. alasan names the first fault, if any, and salah is the
-// argument or the number it is about.
+// What the command line asks for. The numbers are those given, if any. alasan names the first
+// fault, if any, and salah is the argument or the number it is about.
 struct Perintah {
     bool langkah;
     bool bantuan;
     bool versi;
     bool latihan;
-    std::uint64_t soal;
+    bool lembar;
+    bool kunci;
+    std::optional<std::uint64_t> soal;
     std::optional<std::uint64_t> benih;
+    std::optional<std::uint64_t> siswa;
+    std::optional<std::uint64_t> tingkat;
     std::string_view salah;
     std::string_view alasan;
+};
+
+// An option that takes a number, as "--nama=N" or as "--nama" followed by "N": its range, the
+// text that refuses a number outside it, whether --latihan is enough for it or it needs
+// --lembar or --kunci, and where its number goes.
+struct OpsiBilangan {
+    std::string_view nama;
+    std::uint64_t min;
+    std::uint64_t maks;
+    std::string_view alasan;
+    bool hanya_cetakan;
+    std::optional<std::uint64_t> Perintah::*tempat;
+};
+constexpr OpsiBilangan opsi_bilangan_semua[] = {
+    {"--soal", 1, soal_maks, teks_soal_salah, false, &Perintah::soal},
+    {"--benih", 0, std::numeric_limits<std::uint64_t>::max(), teks_benih_salah, false,
+     &Perintah::benih},
+    {"--siswa", 1, siswa_maks, teks_siswa_salah, true, &Perintah::siswa},
+    {"--tingkat", tingkat_dasar, tingkat_maks, teks_tingkat_salah, false, &Perintah::tingkat},
 };
 
 // The value of a number given to an option: decimal digits only, leading zeros allowed, from
@@ -55,7 +69,8 @@ std::optional<std::uint64_t> baca_bilangan(std::string_view teks, const OpsiBila
     std::uint64_t nilai = 0;
     for (const char c : teks) {
         const auto digit = static_cast<std::uint64_t>(c - '0');
-        if (c < '0' || c > '9' || nilai > (opsi.maks - digit) / basis_desimal) {
+        if (c < '0' || c > '9' || digit > opsi.maks ||
+            nilai > (opsi.maks - digit) / basis_desimal) {
             return std::nullopt;
         }
         nilai = nilai * basis_desimal + digit;
@@ -68,23 +83,29 @@ std::optional<std::uint64_t> baca_bilangan(std::string_view teks, const OpsiBila
 
 // The option that argumen names, as "--nama" or "--nama=N"; nullptr for any other.
 const OpsiBilangan *opsi_bilangan(std::string_view argumen) {
-    for (const OpsiBilangan *opsi : {&opsi_soal, &opsi_benih}) {
-        const std::string_view awal(argumen.data(), std::min(argumen.size(), opsi->nama.size()));
-        if (awal == opsi->nama && (argumen.size() == awal.size() || argumen[awal.size()] == '=')) {
-            return opsi;
+    for (const OpsiBilangan &opsi : opsi_bilangan_semua) {
+        const std::string_view awal(argumen.data(), std::min(argumen.size(), opsi.nama.size()));
+        if (awal == opsi.nama && (argumen.size() == awal.size() || argumen[awal.size()] == '=')) {
+            return &opsi;
         }
     }
     return nullptr;
 }
 
-// Reads the arguments up to the first that is wrong. --soal and --benih are wrong where they
-// stand when there is no --latihan anywhere.
+bool ada(int argc, char **argv, std::string_view nama) {
+    return std::any_of(argv + 1, argv + argc,
+                       [nama](const char *argumen) { return std::string_view(argumen) == nama; });
+}
+
+// Reads the arguments up to the first that is wrong. An option with a number is wrong where it
+// stands when what it is for is nowhere on the command line; --lembar or --kunci, the first of
+// them, when --latihan is anywhere.
 Perintah baca_perintah(int argc, char **argv) {
     Perintah perintah{};
-    perintah.soal = soal_bawaan;
-    perintah.latihan = std::any_of(argv + 1, argv + argc, [](const char *argumen) {
-        return std::string_view(argumen) == "--latihan";
-    });
+    perintah.latihan = ada(argc, argv, "--latihan");
+    perintah.lembar = ada(argc, argv, "--lembar");
+    perintah.kunci = ada(argc, argv, "--kunci");
+    const bool cetakan = perintah.lembar || perintah.kunci;
     for (int i = 1; i < argc && perintah.alasan.empty(); ++i) {
         const std::string_view argumen = argv[i];
         perintah.salah = argumen;
@@ -95,17 +116,17 @@ Perintah baca_perintah(int argc, char **argv) {
                 bilangan = argv[++i];
             }
             const auto nilai = baca_bilangan(bilangan, *opsi);
-            if (!perintah.latihan) {
+            if (opsi->hanya_cetakan && !cetakan) {
+                perintah.alasan = teks_tanpa_lembar;
+            } else if (!cetakan && !perintah.latihan) {
                 perintah.alasan = teks_tanpa_latihan;
             } else if (bilangan.empty()) {
                 perintah.alasan = teks_tanpa_bilangan;
             } else if (!nilai) {
                 perintah.salah = bilangan;
                 perintah.alasan = opsi->alasan;
-            } else if (opsi == &opsi_soal) {
-                perintah.soal = *nilai;
             } else {
-                perintah.benih = nilai;
+                perintah.*(opsi->tempat) = nilai;
             }
         } else if (argumen == "--langkah" || argumen == "-l") {
             perintah.langkah = true;
@@ -113,6 +134,10 @@ Perintah baca_perintah(int argc, char **argv) {
             perintah.bantuan = true;
         } else if (argumen == "--version") {
             perintah.versi = true;
+        } else if (argumen == "--lembar" || argumen == "--kunci") {
+            if (perintah.latihan) {
+                perintah.alasan = teks_latihan_dan_lembar;
+            }
         } else if (argumen != "--latihan") {
             perintah.alasan = argumen.starts_with('-') ? teks_opsi_salah : teks_argumen_salah;
         }
@@ -142,9 +167,17 @@ int main(int argc, char **argv) {
         }
         return 0;
     }
-    if (perintah.latihan) {
-        latihan(perintah.benih ? *perintah.benih : 1 + bilangan_acak() % benih_acak_maks,
-                static_cast<int>(perintah.soal));
+    if (perintah.latihan || perintah.lembar || perintah.kunci) {
+        const std::uint64_t benih =
+            perintah.benih ? *perintah.benih : 1 + bilangan_acak() % benih_acak_maks;
+        const auto soal = static_cast<int>(perintah.soal.value_or(soal_bawaan));
+        const auto tingkat = static_cast<int>(perintah.tingkat.value_or(tingkat_dasar));
+        if (perintah.latihan) {
+            latihan(benih, soal, tingkat);
+        }
+        tulis_cetakan({benih, soal, tingkat, static_cast<int>(perintah.siswa.value_or(1)),
+                       perintah.lembar, perintah.kunci, perintah.langkah});
+        return 0;
     }
     tampilkan_langkah(perintah.langkah);
     menu_utama();

@@ -23,10 +23,13 @@ inline constexpr std::string_view teks_menu[] = {
 inline constexpr std::string_view teks_prompt_pilihan = "Masukkan Pilihan : ";
 inline constexpr std::string_view teks_coba_lagi = "Ingin coba lagi (Y/N) ? ";
 
-// The practice round (--latihan). Its header: the title between rules, then "10 soal, benih
-// 42" under it.
+// The headers of the practice round (--latihan) and of the sheets (--lembar, --kunci): the
+// title between rules, then "10 soal, benih 42" under it, with ", tingkat 2" at level 2.
 inline constexpr std::string_view judul_latihan = "Program Tavirel: Latihan";
+inline constexpr std::string_view judul_lembar = "Program Tavirel: Lembar Soal";
+inline constexpr std::string_view judul_kunci = "Program Tavirel: Kunci Jawaban";
 inline constexpr std::string_view teks_soal_benih = " soal, benih ";
+inline constexpr std::string_view teks_tingkat = ", tingkat ";
 // Each question: "Soal 1 dari 10", then the prompt "Ubah desimal 62 ke oktal : ", with the
 // bases named by number.
 inline constexpr std::string_view teks_soal = "Soal ";
@@ -45,6 +48,19 @@ inline constexpr std::string_view teks_salah_jawaban = "Salah. Jawaban yang bena
 inline constexpr std::string_view teks_skor = "Benar ";
 inline constexpr std::string_view teks_skor_akhir = " soal.";
 
+// The sheets. A worksheet has blanks for the student's name and class, 30 columns, and one
+// for each answer, 24 columns; each question is numbered, "1. Ubah desimal 62 ke oktal", and
+// its answer follows three blanks in. A line holding only a form feed starts the next sheet.
+inline constexpr std::string_view teks_nama = "Nama  : ______________________________";
+inline constexpr std::string_view teks_kelas = "Kelas : ______________________________";
+inline constexpr std::string_view teks_nomor = ". ";
+inline constexpr std::string_view teks_jawaban = "   Jawaban: ";
+inline constexpr std::string_view teks_jawaban_kosong = "   Jawaban: ________________________";
+inline constexpr std::string_view teks_ganti_halaman = "\f";
+static_assert(teks_nama.size() == 8 + 30 && teks_kelas.size() == 8 + 30 &&
+              teks_jawaban_kosong.size() == teks_jawaban.size() + 24 &&
+              teks_jawaban_kosong.starts_with(teks_jawaban));
+
 // The command line: --help's text, --version's, and the answers to an argument that is not
 // understood, each followed by the line teks_coba_bantuan.
 inline constexpr std::string_view teks_bantuan[] = {
@@ -56,9 +72,18 @@ inline constexpr std::string_view teks_bantuan[] = {
     "                 digit, pembagian, pengelompokan bit dan komplemen dua",
     "      --latihan  berlatih: ubah sendiri bilangan yang ditanyakan; setiap",
     "                 jawaban diperiksa, dan yang salah diberi langkahnya",
-    "      --soal=N   N soal dalam satu putaran latihan, 1 sampai 100 (bawaan 10)",
-    "      --benih=N  benih soal latihan, 0 sampai 18446744073709551615; benih",
-    "                 yang sama memberi soal yang sama (tanpanya, benih acak)",
+    "      --lembar   tulis lembar soal latihan untuk dicetak, satu per siswa",
+    "      --kunci    tulis kunci jawaban lembar itu (dengan --langkah, beserta",
+    "                 langkah pengerjaannya)",
+    "      --soal=N   N soal dalam satu putaran latihan atau satu lembar, 1 sampai",
+    "                 100 (bawaan 10)",
+    "      --benih=N  benih soal, 0 sampai 18446744073709551615; benih yang sama",
+    "                 memberi soal yang sama (tanpanya, benih acak)",
+    "      --siswa=N  N siswa, masing-masing dengan benih berikutnya: benih,",
+    "                 benih+1, ...; 1 sampai 100 (bawaan 1)",
+    "      --tingkat=N",
+    "                 tingkat soal: 1 untuk bilangan 1 sampai 255 (bawaan), 2",
+    "                 untuk bilangan 256 sampai 65535",
     "  -h, --help     tampilkan bantuan ini, lalu keluar",
     "      --version  tampilkan versi, lalu keluar",
     "",
@@ -76,5 +101,11 @@ inline constexpr std::string_view teks_tanpa_bilangan = "tavirel: opsi memerluka
 inline constexpr std::string_view teks_soal_salah = "tavirel: banyak soal harus 1 sampai 100: ";
 inline constexpr std::string_view teks_benih_salah =
     "tavirel: benih harus 0 sampai 18446744073709551615: ";
+inline constexpr std::string_view teks_tingkat_salah = "tavirel: tingkat harus 1 atau 2: ";
+inline constexpr std::string_view teks_siswa_salah = "tavirel: banyak siswa harus 1 sampai 100: ";
 inline constexpr std::string_view teks_tanpa_latihan =
-    "tavirel: opsi hanya berlaku dengan --latihan: ";
+    "tavirel: opsi hanya berlaku dengan --latihan, --lembar atau --kunci: ";
+inline constexpr std::string_view teks_tanpa_lembar =
+    "tavirel: opsi hanya berlaku dengan --lembar atau --kunci: ";
+inline constexpr std::string_view teks_latihan_dan_lembar =
+    "tavirel: --latihan tidak bisa digabung dengan --lembar atau --kunci: ";

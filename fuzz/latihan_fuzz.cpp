@@ -1,9 +1,10 @@
-// The practice round fed an arbitrary seed, number of questions and byte stream as answers,
-// against a plain model of its rules: the questions that SplitMix64 draws, each answer word
-// judged by comparing its digits with the right answer's, the score, and "try again?". With
-// each wrong answer's working taken out, the round must write exactly what the model writes,
-// and end by itself at end of input with status 0. The working must be the sections that
-// explain the question's direction, each reading back the right answer or its bits.
+// The practice round fed an arbitrary seed, level, number of questions and byte stream as
+// answers, against a plain model of its rules: the questions that SplitMix64 draws at that
+// level, each answer word judged by comparing its digits with the right answer's, the score,
+// and "try again?". With each wrong answer's working taken out, the round must write exactly
+// what the model writes, and end by itself at end of input with status 0. The working must be
+// the sections that explain the question's direction, each reading back the right answer or
+// its bits.
 #include "ending.h"
 #include "memory_console.h"
 #include "sections.h"
@@ -61,7 +62,7 @@ bool benar(std::string kata, unsigned basis, std::uint32_t nilai) {
 }
 
 // What the round writes for these answers, without the working.
-std::string model(std::string_view masukan, std::uint64_t benih, int banyak) {
+std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int tingkat) {
     const unsigned dari[] = {10, 10, 10, 2, 2, 2, 8, 8, 8, 16, 16, 16};
     const unsigned ke[] = {2, 8, 16, 10, 8, 16, 10, 2, 16, 10, 2, 8};
     const std::string garis(45, '=');
@@ -80,12 +81,14 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak) {
     };
     for (;; ++benih) {
         out += "Program Tavirel: Latihan\n" + garis + "\n" + n + " soal, benih " +
-               std::to_string(benih) + "\n" + garis + "\n";
+               std::to_string(benih) + (tingkat == 2 ? ", tingkat 2" : "") + "\n" + garis + "\n";
         std::uint64_t s = benih;
         int skor = 0;
         for (int nomor = 1; nomor <= banyak; ++nomor) {
             const std::uint64_t arah = splitmix64(s) % 12;
-            const auto nilai = static_cast<std::uint32_t>(1 + splitmix64(s) % 255);
+            const std::uint64_t d = splitmix64(s);
+            const auto nilai =
+                static_cast<std::uint32_t>(tingkat == 2 ? 256 + d % 65280 : 1 + d % 255);
             out += "\nSoal " + std::to_string(nomor) + " dari " + n + "\nUbah ";
             out += std::string(nama(dari[arah])) + " " + digit(nilai, dari[arah]) + " ke " +
                    std::string(nama(ke[arah])) + " : ";
@@ -223,8 +226,9 @@ bool buang_langkah(std::string &out) {
 
 } // namespace
 
-// The first 8 bytes are the seed, the ninth the number of questions less one (up to 16, so
-// that rounds end and start often); the rest is what is typed.
+// The first 8 bytes are the seed; of the ninth, the low four bits are the number of questions
+// less one (up to 16, so that rounds end and start often) and the next bit the level less one;
+// the rest is what is typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     constexpr std::size_t kepala = 9;
     if (size < kepala) {
@@ -233,11 +237,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::uint64_t benih = 0;
     std::memcpy(&benih, data, sizeof benih);
     const int banyak = 1 + data[8] % 16;
+    const int tingkat = 1 + data[8] / 16 % 2;
     const std::string_view masukan(reinterpret_cast<const char *>(data) + kepala, size - kepala);
     start_console(masukan);
     int status = -1;
     try {
-        latihan(benih, banyak);
+        latihan(benih, banyak, tingkat);
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }
@@ -251,9 +256,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                      console_output().c_str());
         std::abort();
     }
-    if (out != model(masukan, benih, banyak)) {
+    if (out != model(masukan, benih, banyak, tingkat)) {
         std::fprintf(stderr, "the round is not as the model writes it:\n%s\n--- model:\n%s\n",
-                     out.c_str(), model(masukan, benih, banyak).c_str());
+                     out.c_str(), model(masukan, benih, banyak, tingkat).c_str());
         std::abort();
     }
     return 0;

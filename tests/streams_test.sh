@@ -2,7 +2,8 @@
 # Standard streams that fail: an input that cannot be read ends the run as end of input does;
 # an output that cannot be written ends it with status 1 and the reason; a reader that goes
 # away ends it quietly. An output that takes each piece in short writes still gets every byte.
-# An empty argument is refused.
+# An empty argument is refused, and so is each wrong use of the sheets' and the levels'
+# options.
 # Usage: streams_test.sh PROGRAM TRANSCRIPTS_DIR SHORT_WRITES_LIBRARY
 program=$1
 at_end=$(cat "$2/eof-at-menu.out"; echo x)
@@ -60,6 +61,32 @@ check "an empty argument: status" 2 $?
 check "an empty argument: message" "tavirel: argumen tidak dikenal: 
 Coba 'tavirel --help'." "$(cat "$work/err")"
 check "an empty argument: no output" "" "$(cat "$work/out")"
+
+# The refusals of the sheets' and the levels' options, each before anything is written: the
+# first wrong argument named, status 2. Each row: the arguments, then the reason's line.
+while IFS='|' read -r arguments reason; do
+    # shellcheck disable=SC2086 # the arguments are split at blanks
+    timeout 10 "$program" $arguments </dev/null >"$work/out" 2>"$work/err"
+    check "refused ($arguments): status" 2 $?
+    check "refused ($arguments): message" "tavirel: $reason
+Coba 'tavirel --help'." "$(cat "$work/err")"
+    check "refused ($arguments): no output" "" "$(cat "$work/out")"
+done <<'ROWS'
+--latihan --kunci --lembar|--latihan tidak bisa digabung dengan --lembar atau --kunci: --kunci
+--lembar --soal=5 --latihan|--latihan tidak bisa digabung dengan --lembar atau --kunci: --lembar
+--siswa=3 --latihan|opsi hanya berlaku dengan --lembar atau --kunci: --siswa=3
+--langkah --tingkat=2|opsi hanya berlaku dengan --latihan, --lembar atau --kunci: --tingkat=2
+--lembar --tingkat=3|tingkat harus 1 atau 2: 3
+--latihan --tingkat 0x|tingkat harus 1 atau 2: 0x
+--kunci --siswa=101|banyak siswa harus 1 sampai 100: 101
+--help --kunci --siswa 0 --tingkat=3|banyak siswa harus 1 sampai 100: 0
+--siswa --lembar|banyak siswa harus 1 sampai 100: --lembar
+--lembar --siswa=|opsi memerlukan bilangan: --siswa=
+--kunci --tingkat|opsi memerlukan bilangan: --tingkat
+ROWS
+timeout 10 "$program" --lembar --kunci --version </dev/null >"$work/out" 2>"$work/err"
+check "--version over the sheets: status" 0 $?
+check "--version over the sheets: the version alone" "$("$program" --version)" "$(cat "$work/out")"
 
 # The sanitizers' runtime, when there is one, need not come first for this run.
 case=$2/type-ahead-whole-session

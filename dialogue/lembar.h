@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+// What a teacher prints (--lembar, --kunci): for each student a sheet of the practice round's
+// questions, from the seeds benih, benih + 1, ... (modulo 2^64).
+struct Cetakan {
+    std::uint64_t benih;
+    int banyak;
+    int tingkat;
+    int siswa;
+    bool lembar;
+    bool kunci;
+    bool langkah;
+};
+
+// Writes the worksheets, when asked for, then the answer keys, with each answer's working
+// when asked for, a line holding only a form feed between any two sheets. Reads nothing.
+void tulis_cetakan(const Cetakan &cetakan);
+
+// The largest number of students.
+inline constexpr int siswa_maks = 100;
