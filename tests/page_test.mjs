@@ -9,14 +9,16 @@
 // working, and its checkbox, which takes it away again; and the page opened as
 // tavirel.html#latihan=42, a practice round of that seed whose right and wrong answers are
 // judged, a typed "é" echoed as typed, and the choice of mode, by mouse and by keyboard, which
-// starts the program afresh in the other mode, with a seed drawn for a practice round. In
-// Chromium alone, as only it emulates touch, gives the accessibility tree and prints to PDF:
+// starts the program afresh in the other mode, with a seed drawn for a practice round; the
+// sheets of "Lembar soal", exactly as the program writes them, its fields' checks, and the
+// level of a practice round from the address and from its select. In Chromium alone, as only it emulates touch, gives the accessibility tree and prints to PDF:
 // a 360x640 touch screen, where the 45-column lines fit on one row, a 32-bit result wraps
 // with its second row under its first digit, nothing scrolls sideways, and answers go through
 // the field by tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the
 // touch screen, in Konversi and in Latihan, at the first prompt and after answers; each result
 // line once in the accessibility tree, the screen the one log, and every name in Indonesian;
-// and a practice round printed whole, read back with pdftotext. No request leaves the file and
+// and a practice round printed whole and the sheets printed one a page, read back with
+// pdftotext. No request leaves the file and
 // nothing is logged as an error. Each step waits for what the screen must show, never for a
 // fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
@@ -78,13 +80,14 @@ async function launch(name) {
   return profile;
 }
 
-// Opens the page in a new tab; every request other than the file itself, every console error
-// and every uncaught error is a failure.
+// Opens the page in a new tab; every request that leaves the file (Firefox asks for a font of
+// its own, inline, to draw a <details> element's marker), every console error and every
+// uncaught error is a failure.
 async function open(viewport, hash = '') {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   page.on('request', (request) => {
-    if (request.url().replace(/#.*$/, '') !== url) {
+    if (request.url().replace(/#.*$/, '') !== url && !request.url().startsWith('data:')) {
       fail(`a request for ${request.url()}`);
     }
   });
@@ -562,11 +565,110 @@ async function printed() {
   await page.close();
 }
 
+// The sheets: "Lembar soal" opened from the address with the focus on the first seed; the
+// seed 42, 3 students, level 2 and both boxes show exactly what the program writes for them,
+// and the status counts the sheets; an invalid value says so by its field, empties the screen
+// and disables "Cetak", as no box ticked does. In Chromium, axe there and at 360 px, where the
+// controls leave half the height to the screen, and page.pdf(), where each sheet starts a
+// page. A practice round at level 2, and a level the address cannot give.
+async function sheets() {
+  const arguments_ = ['--lembar', '--kunci', '--benih=42', '--soal=10', '--siswa=3', '--tingkat=2'];
+  const written = execFileSync(process.execPath, [path.join(path.dirname(html), 'tavirel.js'),
+    ...arguments_], { encoding: 'utf8' }).split('\n');
+  const page = await open({ width: 1000, height: 700 }, '#lembar');
+  if (await focused(page) !== 'benih') {
+    fail(`#lembar: the focus is on ${await focused(page)}, not on the seed`);
+  }
+  const enter = async (id, value) => {
+    await page.$eval(`#${id}`, (field) => field.select());
+    await page.keyboard.type(value);
+    await page.keyboard.press('Tab');
+  };
+  await page.select('#tingkat', '2');
+  await enter('benih', '42');
+  await enter('siswa', '003');
+  const status = 'Siap dicetak: 6 lembar.';
+  try {
+    await page.waitForFunction((status) => document.getElementById('akhir').textContent === status,
+      { timeout: 30000 }, status);
+  } catch {
+    fail(`sheets: the status is "${await page.$eval('#akhir', (line) => line.textContent)}", not "${status}"`);
+  }
+  await check(page, 'sheets: the screen is what the program writes', written, true);
+  const state = await page.evaluate(() => [window.location.hash, document.getElementById('cetak').disabled,
+    document.getElementById('ketik').getClientRects().length, document.getElementById('layar').getAttribute('aria-live'),
+    document.getElementById('layar').scrollTop]);
+  if (JSON.stringify(state) !== '["#lembar&tingkat=2",false,0,"off",0]') {
+    fail(`sheets: the address, "Cetak", the answer field, the live region and the scroll are ${JSON.stringify(state)}`);
+  }
+  await axe(page, 'the sheets on the desktop');
+  if (browserName === 'Chromium') {
+    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
+    writeFileSync(path.join(work, 'sheets.pdf'), await page.pdf({ format: 'A4' }));
+    const pages = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
+      { encoding: 'utf8' }).split('\f').filter((text) => text.trim() !== '');
+    rmSync(work, { recursive: true, force: true });
+    const titles = pages.map((text) => text.trim().split('\n')[0]);
+    const starts = titles.filter((title) => /^Program Tavirel: (Lembar Soal|Kunci Jawaban)$/.test(title));
+    const count = pages.join('\n').match(/Program Tavirel: (Lembar Soal|Kunci Jawaban)/g)?.length;
+    if (starts.length !== 6 || count !== 6 || pages.some((text) => /Cetakan|Benih|Kirim/.test(text))) {
+      fail(`sheets printed: each of the 6 sheets does not start a page of its own:\n${titles.join('\n')}`);
+    }
+  }
+
+  await enter('soal', '101');
+  await check(page, 'a value out of range: the screen empty', [''], true);
+  const invalid = await page.$eval('#soal', (field) => [field.getAttribute('aria-invalid'),
+    document.getElementById(field.getAttribute('aria-describedby')).textContent,
+    document.getElementById('cetak').disabled]);
+  if (JSON.stringify(invalid) !== '["","Harus bilangan 1 sampai 100",true]') {
+    fail(`a value out of range: aria-invalid, the message and "Cetak" are ${JSON.stringify(invalid)}`);
+  }
+  await axe(page, 'the sheets with a value out of range');
+  await enter('soal', '2');
+  await page.click('#cetak-lembar');
+  await page.click('#cetak-kunci');
+  await check(page, 'no box ticked: the screen empty', [''], true);
+  if (!await page.$eval('#cetak', (button) => button.disabled) ||
+    !await page.$eval('#cetak-langkah', (box) => box.disabled)) {
+    fail('no box ticked: "Cetak" or "Langkah" is not disabled');
+  }
+  await page.close();
+
+  const round = await open({ width: 1000, height: 700 }, '#latihan=42&tingkat=2');
+  if (!await prompt(round, 'Ubah desimal 15107 ke oktal : ')) {
+    fail('#latihan=42&tingkat=2: the first question is not decimal 15107 to octal');
+  }
+  await round.select('#tingkat', '1');
+  if (!await prompt(round, HEADER[HEADER.length - 1]) ||
+    await round.evaluate(() => window.location.hash) !== '#latihan=42') {
+    fail('the level 1 chosen: not the seed 42\'s round at level 1, or the address is not #latihan=42');
+  }
+  await round.evaluate(() => { window.location.hash = '#latihan=42&tingkat=3'; });
+  await round.select('#tingkat', '2');
+  await round.evaluate(() => { window.location.hash = '#latihan=42&tingkat=03'; });
+  if (!await prompt(round, HEADER[HEADER.length - 1]) || await round.$eval('#tingkat', (select) => select.value) !== '1') {
+    fail('#latihan=42&tingkat=03: not the seed 42\'s round at level 1');
+  }
+  await round.close();
+
+  if (browserName === 'Chromium') {
+    const phone = await open({ width: 360, height: 640, isMobile: true, hasTouch: true }, '#lembar');
+    await phone.waitForFunction(() => document.getElementById('akhir').textContent !== '', { timeout: 30000 });
+    const height = await phone.$eval('#layar', (layar) => layar.getBoundingClientRect().height);
+    if (height < 320) {
+      fail(`the sheets at 360x640: the screen is ${height} px high, under half the height`);
+    }
+    await axe(phone, 'the sheets on the touch screen');
+    await phone.close();
+  }
+}
+
 for (const name of installed) {
   const profile = await launch(name);
   try {
-    for (const run of name === 'Chromium' ? [desktop, working, practice, phone, printed]
-      : [desktop, working, practice]) {
+    for (const run of name === 'Chromium' ? [desktop, working, practice, sheets, phone, printed]
+      : [desktop, working, practice, sheets]) {
       await run().catch((error) => fail(`${run.name} stopped: ${error.stack}`));
     }
   } finally {

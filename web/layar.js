@@ -29,10 +29,16 @@ function sesuaikanHuruf() {
 sesuaikanHuruf();
 new ResizeObserver(sesuaikanHuruf).observe(layar);
 
+// Whether the screen keeps its last line in view, as a terminal does, or stays at its top.
+let akhirTerlihat = true;
+export function ikutiAkhir(ya) {
+  akhirTerlihat = ya;
+}
+
 // Keeps the last line in view, once a frame however many writes come in it.
 let gulirNanti = false;
 function gulir() {
-  if (!gulirNanti) {
+  if (akhirTerlihat && !gulirNanti) {
     gulirNanti = true;
     requestAnimationFrame(() => {
       gulirNanti = false;
@@ -49,6 +55,7 @@ function barisBaru() {
 // Empties the screen: one empty line is left, where the next text starts.
 export function kosongkan() {
   layar.replaceChildren();
+  layar.scrollTop = 0;
   barisBaru();
 }
 

@@ -2,14 +2,19 @@
 // answers, on every device. Enter or "Kirim" hands the field's text over with a line end and
 // echoes it where the cursor is, as a terminal in canonical mode does; a paste of several
 // lines hands them over in turn; Ctrl-D ends input, Ctrl-C interrupts. When the program ends,
-// a status under the screen says so, and Enter starts it again. The mode, "Konversi" or
-// "Latihan", and in Konversi the checkbox "Tampilkan langkah" run the program afresh as
-// chosen: the converter with or without --langkah, or a practice round with a seed of its
-// own. The page's address follows them (#langkah, #latihan), so that a link opens the page as
-// it was; #latihan=N runs the seed N, so that a teacher can give a whole class one round.
-import { kosongkan, keluaran, tambah } from './layar.js';
+// a status under the screen says so, and Enter starts it again. The mode, "Konversi",
+// "Latihan" or "Lembar soal", and its controls run the program afresh as chosen: the
+// converter with or without --langkah ("Tampilkan langkah"), a practice round with a seed of
+// its own at the level chosen, or the sheets that the group "Cetakan" asks for (cetakan.js),
+// which print one a page. The page's address follows the mode, the box and the level
+// (#langkah, #latihan, #lembar, &tingkat=2), so that a link opens the page as it was;
+// #latihan=N runs the seed N, so that a teacher can give a whole class one round.
+import { argumenCetakan, fokusCetakan, kontrolCetakan, siapCetak, tampilkanCetakan }
+  from './cetakan.js';
+import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
 
 const PESAN_SELESAI = 'Program selesai. Tekan Enter untuk memulai lagi, atau muat ulang halaman.';
+const TINGKAT_DASAR = '1';
 
 const layar = document.getElementById('layar');
 const formulir = document.getElementById('ketik');
@@ -19,6 +24,9 @@ const langkah = document.getElementById('tampil-langkah');
 const pilihanLangkah = document.getElementById('pilihan-langkah');
 const modeKonversi = document.getElementById('mode-konversi');
 const modeLatihan = document.getElementById('mode-latihan');
+const modeLembar = document.getElementById('mode-lembar');
+const pilihanTingkat = document.getElementById('pilihan-tingkat');
+const tingkat = document.getElementById('tingkat');
 const penyandi = new TextEncoder();
 
 // The run on screen: the lines handed over and not yet read, whether input has ended or been
@@ -26,15 +34,20 @@ const penyandi = new TextEncoder();
 // been replaced by a new one writes nothing more.
 let jalan = null;
 
-// Runs the program afresh on a cleared screen.
+// Runs the program afresh on a cleared screen, with the arguments that the controls give; with
+// none, as for sheets that cannot be run, the screen stays empty.
 function jalankan() {
   const ini = { siap: [], habis: false, interupsi: false, baca: null };
   const tulis = keluaran();
-  jalan = ini;
+  const argumenJalan = argumen();
+  jalan = argumenJalan && ini;
   akhir.textContent = '';
   kosongkan();
+  if (!jalan) {
+    return;
+  }
   window.tavirelWasm.then((wasm) => tavirel({
-    arguments: argumen(),
+    arguments: argumenJalan,
     // The module is compiled, so it is instantiated at once and the program writes its first
     // prompt in this task; a browser that will not do that on its main thread does it later.
     instantiateWasm: (impor, terima) => {
@@ -62,7 +75,8 @@ function jalankan() {
     onExit: () => {
       if (ini === jalan) {
         jalan = null;
-        akhir.textContent = PESAN_SELESAI;
+        akhir.textContent = modeLembar.checked ? `Siap dicetak: ${siapCetak()} lembar.`
+          : PESAN_SELESAI;
       }
     },
   }));
@@ -176,27 +190,50 @@ layar.addEventListener('click', () => {
 // The seed that the address gives, as the program writes it, or null.
 let benihAlamat = null;
 
-// The program's arguments for the mode chosen. A practice round without a seed in the address
-// draws one that a student can read out and type again: 1 to 999999.
+// The program's arguments for the mode chosen, or null when there is nothing to run. A
+// practice round without a seed in the address draws one that a student can read out and type
+// again: 1 to 999999.
 function argumen() {
+  if (modeLembar.checked) {
+    return argumenCetakan(tingkat.value);
+  }
   if (modeLatihan.checked) {
     const benih = benihAlamat ?? String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
-    return ['--latihan', `--benih=${benih}`];
+    return ['--latihan', `--benih=${benih}`, `--tingkat=${tingkat.value}`];
   }
   return langkah.checked ? ['--langkah'] : [];
 }
 
+// What each mode shows: the box for the working in Konversi (in Latihan a wrong answer always
+// gets its working), the level in Latihan and Lembar soal, the group Cetakan in Lembar soal,
+// where the program reads nothing, so the answer field is hidden and the screen, which shows
+// the sheets from their top, is no live region; a screen reader hears the status instead.
+function tampilkanMode() {
+  pilihanLangkah.hidden = !modeKonversi.checked;
+  pilihanTingkat.hidden = modeKonversi.checked;
+  tampilkanCetakan(modeLembar.checked);
+  formulir.hidden = modeLembar.checked;
+  ikutiAkhir(!modeLembar.checked);
+  if (modeLembar.checked) {
+    layar.setAttribute('aria-live', 'off');
+  } else {
+    layar.removeAttribute('aria-live');
+  }
+}
+
 // The controls as the address sets them: #langkah ticks the box, #latihan chooses Latihan,
-// and #latihan=N with N from 0 to 2^64-1 its seed. The box is for Konversi alone: in Latihan a
-// wrong answer always gets its working, so the box is hidden there.
+// #latihan=N with N from 0 to 2^64-1 also its seed, and #lembar chooses Lembar soal; a
+// following &tingkat=2 (leading zeros allowed) the level 2, and any other level the level 1.
 function ikutiAlamat() {
   const alamat = window.location.hash;
-  const benih = /^#latihan=(\d+)$/.exec(alamat);
-  modeLatihan.checked = /^#latihan(=|$)/.test(alamat);
-  modeKonversi.checked = !modeLatihan.checked;
+  const benih = /^#latihan=(\d+)(&|$)/.exec(alamat);
+  modeLatihan.checked = /^#latihan(=|&|$)/.test(alamat);
+  modeLembar.checked = /^#lembar(&|$)/.test(alamat);
+  modeKonversi.checked = !modeLatihan.checked && !modeLembar.checked;
   langkah.checked = alamat === '#langkah';
   benihAlamat = benih && BigInt(benih[1]) < 2n ** 64n ? BigInt(benih[1]).toString() : null;
-  pilihanLangkah.hidden = modeLatihan.checked;
+  tingkat.value = /&tingkat=0*2$/.test(alamat) ? '2' : TINGKAT_DASAR;
+  tampilkanMode();
 }
 
 // The address as the controls set it; a seed the address gave stays while Latihan does.
@@ -204,23 +241,25 @@ function tulisAlamat() {
   if (!modeLatihan.checked) {
     benihAlamat = null;
   }
-  const bagian = modeLatihan.checked ? `#latihan${benihAlamat === null ? '' : `=${benihAlamat}`}`
-    : langkah.checked ? '#langkah' : '';
+  const level = tingkat.value === TINGKAT_DASAR ? '' : `&tingkat=${tingkat.value}`;
+  const bagian = modeLatihan.checked ? `#latihan${benihAlamat === null ? '' : `=${benihAlamat}`}${level}`
+    : modeLembar.checked ? `#lembar${level}` : langkah.checked ? '#langkah' : '';
   window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
-  pilihanLangkah.hidden = modeLatihan.checked;
+  tampilkanMode();
 }
 
 // Each change of the controls, or of the address, starts the program afresh; the focus stays
 // where it is, so that the mode's arrow keys go on working.
 ikutiAlamat();
-for (const kontrol of [langkah, modeKonversi, modeLatihan]) {
+for (const kontrol of [langkah, modeKonversi, modeLatihan, modeLembar, tingkat, ...kontrolCetakan]) {
   kontrol.addEventListener('change', () => {
     tulisAlamat();
     jalankan();
   });
 }
 window.addEventListener('hashchange', () => {
-  const keadaan = () => [modeLatihan.checked, langkah.checked, benihAlamat].join();
+  const keadaan = () => [modeLatihan.checked, modeLembar.checked, langkah.checked, benihAlamat,
+    tingkat.value].join();
   const sebelum = keadaan();
   ikutiAlamat();
   if (keadaan() !== sebelum) {
@@ -228,5 +267,9 @@ window.addEventListener('hashchange', () => {
   }
 });
 
-isian.focus();
+if (modeLembar.checked) {
+  fokusCetakan();
+} else {
+  isian.focus();
+}
 jalankan();
