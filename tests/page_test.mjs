@@ -660,6 +660,12 @@ async function sheets() {
       fail(`the sheets at 360x640: the screen is ${height} px high, under half the height`);
     }
     await axe(phone, 'the sheets on the touch screen');
+    await phone.$eval('#benih', (field) => {
+      field.value = '18446744073709551616';
+      field.dispatchEvent(new Event('change'));
+    });
+    await phone.waitForFunction(() => document.getElementById('salah-benih').textContent !== '');
+    await axe(phone, 'the sheets on the touch screen with a value out of range');
     await phone.close();
   }
 }
