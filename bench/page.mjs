@@ -13,7 +13,6 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { gzipSync } from 'node:zlib';
 
 const loads = Number(process.argv[process.argv.indexOf('--loads') + 1]) || 9;
 for (const command of [['--preset', 'web'], ['--build', '--preset', 'web']]) {
@@ -62,7 +61,7 @@ const floor = path.join(work, 'floor.html');
 writeFileSync(floor, html.replace(/<script[^>]*>[^]*?<\/script>\n?/g, '').replace(
   /(<div id="layar"[^>]*>)/,
   `$1${[...BANNER, PROMPT].map((line) => `<div>${escape(line)}</div>`).join('')}`));
-const gzipped = (text) => gzipSync(text, { level: 9 }).length;
+const gzipped = (text) => execFileSync('gzip', ['-9', '-c'], { input: text }).length;
 const pages = { tavirel: path.resolve('build-web/tavirel.html'), xterm, floor };
 
 const browser = await puppeteer.launch({
