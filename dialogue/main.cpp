@@ -92,6 +92,7 @@ const OpsiBilangan *opsi_bilangan(std::string_view argumen) {
     return nullptr;
 }
 
+// Whether nama is one of the arguments.
 bool ada(int argc, char **argv, std::string_view nama) {
     return std::any_of(argv + 1, argv + argc,
                        [nama](const char *argumen) { return std::string_view(argumen) == nama; });

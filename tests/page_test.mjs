@@ -122,8 +122,17 @@ async function prompt(page, text) {
 }
 
 // check WHAT EXPECTED FROM_TOP: the screen is exactly EXPECTED (lines), or with FROM_TOP unset
-// ends with them.
+// ends with them, within 5 seconds.
 async function check(page, what, expected, fromTop) {
+  try {
+    await page.waitForFunction((expected, fromTop) => {
+      const lines = [...document.getElementById('layar').children].map((line) => line.textContent);
+      const shown = fromTop ? lines : lines.slice(-expected.length);
+      return JSON.stringify(shown) === JSON.stringify(expected);
+    }, { timeout: 5000 }, expected, fromTop);
+  } catch {
+    // Reported below, with the screen as it is.
+  }
   const lines = await screen(page);
   const shown = fromTop ? lines : lines.slice(-expected.length);
   if (JSON.stringify(shown) !== JSON.stringify(expected)) {
@@ -618,6 +627,8 @@ async function sheets() {
 
   await enter('soal', '101');
   await check(page, 'a value out of range: the screen empty', [''], true);
+  await page.waitForFunction(() => document.getElementById('salah-soal').textContent !== '',
+    { timeout: 5000 }).catch(() => {});
   const invalid = await page.$eval('#soal', (field) => [field.getAttribute('aria-invalid'),
     document.getElementById(field.getAttribute('aria-describedby')).textContent,
     document.getElementById('cetak').disabled]);
