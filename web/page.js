@@ -242,7 +242,8 @@ function tulisAlamat() {
     benihAlamat = null;
   }
   const level = tingkat.value === TINGKAT_DASAR ? '' : `&tingkat=${tingkat.value}`;
-  const bagian = modeLatihan.checked ? `#latihan${benihAlamat === null ? '' : `=${benihAlamat}`}${level}`
+  const benih = benihAlamat === null ? '' : `=${benihAlamat}`;
+  const bagian = modeLatihan.checked ? `#latihan${benih}${level}`
     : modeLembar.checked ? `#lembar${level}` : langkah.checked ? '#langkah' : '';
   window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
   tampilkanMode();
@@ -251,7 +252,8 @@ function tulisAlamat() {
 // Each change of the controls, or of the address, starts the program afresh; the focus stays
 // where it is, so that the mode's arrow keys go on working.
 ikutiAlamat();
-for (const kontrol of [langkah, modeKonversi, modeLatihan, modeLembar, tingkat, ...kontrolCetakan]) {
+const semuaKontrol = [langkah, modeKonversi, modeLatihan, modeLembar, tingkat, ...kontrolCetakan];
+for (const kontrol of semuaKontrol) {
   kontrol.addEventListener('change', () => {
     tulisAlamat();
     jalankan();
