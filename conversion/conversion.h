@@ -1,6 +1,7 @@
-// The boundary between the dialogues and the conversions: the four entry routines and the
+// The boundary between the rooms above and the conversions: the four entry routines and the
 // three printers they call; for the practice round, checking an answer and the working of one
-// conversion; and the lines put together with numbers in them, through the one digit writer.
+// conversion; the bases' names and result labels; and the lines put together with numbers in
+// them, through the one digit writer.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +14,10 @@ inline constexpr int basis_desimal = 10;
 inline constexpr int basis_heksa = 16;
 
 // One line of output, put together piece by piece and then written whole. The longest made
-// is a text of 32 bytes and 32 binary digits.
+// is a step of a binary division: a part of 33 digits, a divisor and a remainder of 32, and
+// the words between them.
 struct Baris {
-    char teks[80];
+    char teks[128];
     std::size_t panjang;
 };
 
@@ -27,8 +29,18 @@ void sambung(Baris &baris, std::string_view teks);
 // lebar columns: blanks to right-align them, zeros to write a fixed number of digits.
 void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar = 0, char isi = ' ');
 
+// Appends the character of a digit of value nilai, below 16, and with a value of 10 or more
+// that value in parentheses: "F(15)".
+void sambung_digit(Baris &baris, std::uint32_t nilai);
+
 // Writes baris and an end of line.
 void tulis(const Baris &baris);
+
+// A base's name as the dialogue writes it: "biner", "oktal", "desimal", "heksadesimal".
+std::string_view nama_basis(int basis);
+
+// The label of a result line in basis: "Hasil biner        : ", all of one length.
+std::string_view label_hasil(int basis);
 
 // Entry routines, one per menu choice. Each prompts until it gets a numeral in its base,
 // writes that value in the other bases, one result line each, and returns.

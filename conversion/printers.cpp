@@ -70,6 +70,32 @@ void tulis(const Baris &baris) {
     tulis_baris({baris.teks, baris.panjang});
 }
 
+std::string_view nama_basis(int basis) {
+    switch (basis) {
+    case basis_biner:
+        return teks_biner;
+    case basis_oktal:
+        return teks_oktal;
+    case basis_desimal:
+        return teks_desimal;
+    default:
+        return teks_heksadesimal;
+    }
+}
+
+std::string_view label_hasil(int basis) {
+    switch (basis) {
+    case basis_biner:
+        return label_biner;
+    case basis_oktal:
+        return label_oktal;
+    case basis_desimal:
+        return label_desimal;
+    default:
+        return label_heksa;
+    }
+}
+
 void ke_desimal(int n) {
     tulis_hasil(label_desimal, n, basis_desimal);
 }

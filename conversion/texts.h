@@ -9,6 +9,12 @@ inline constexpr std::string_view teks_prompt_biner = "Masukkan bilangan biner :
 inline constexpr std::string_view teks_prompt_oktal = "Masukkan bilangan oktal : ";
 inline constexpr std::string_view teks_prompt_heksa = "Masukkan bilangan hexadesimal : ";
 
+// The bases by name, in the practice's questions and in the operations' prompts and titles.
+inline constexpr std::string_view teks_biner = "biner";
+inline constexpr std::string_view teks_oktal = "oktal";
+inline constexpr std::string_view teks_desimal = "desimal";
+inline constexpr std::string_view teks_heksadesimal = "heksadesimal";
+
 // Result labels: all of one length, so the digits of every result line share a column.
 inline constexpr std::size_t panjang_label = 21;
 inline constexpr std::string_view label_desimal = "Hasil desimal      : ";

@@ -40,16 +40,6 @@ void tulis_angka(std::string_view label, std::uint32_t n, int basis, std::size_t
     tulis(baris);
 }
 
-// Appends a digit's character, and with a value of 10 or more that value in parentheses.
-void sambung_digit(Baris &baris, std::uint32_t nilai) {
-    sambung(baris, {&digit_tabel[nilai], 1});
-    if (nilai >= 10) {
-        sambung(baris, teks_buka);
-        sambung_angka(baris, nilai, basis_desimal);
-        sambung(baris, teks_tutup);
-    }
-}
-
 // Writes the digits of n in basis 8 or 16, most significant first, one blank between them:
 // each as its 3 or 4 bits (bit), or right-aligned in as many columns, so that the digits
 // and the bits of one row stand one over the other.
@@ -72,6 +62,15 @@ void tulis_deret(std::uint32_t n, int basis, bool bit) {
 }
 
 } // namespace
+
+void sambung_digit(Baris &baris, std::uint32_t nilai) {
+    sambung(baris, {&digit_tabel[nilai], 1});
+    if (nilai >= 10) {
+        sambung(baris, teks_buka);
+        sambung_angka(baris, nilai, basis_desimal);
+        sambung(baris, teks_tutup);
+    }
+}
 
 // The digits are those of the numeral's magnitude in basis, most significant first: the
 // numeral as typed, without its sign, prefix and leading zeros, in capitals. The products sum

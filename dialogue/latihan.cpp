@@ -24,8 +24,7 @@ void tulis_dua_angka(std::string_view awal, int a, std::string_view tengah, int 
 // with the right answer and its working.
 bool tanya(const Soal &soal) {
     Baris prompt{};
-    sambung_soal(prompt, soal);
-    sambung(prompt, teks_akhir_prompt);
+    sambung_prompt(prompt, soal);
     tunggu_jawaban({prompt.teks, prompt.panjang});
     if (baca_jawaban(soal.ke, soal.nilai)) {
         tulis_baris(teks_benar);
@@ -35,21 +34,21 @@ bool tanya(const Soal &soal) {
     sambung(jawaban, teks_salah_jawaban);
     sambung_angka(jawaban, soal.nilai, soal.ke);
     tulis(jawaban);
-    langkah_konversi(soal.dari, soal.ke, soal.nilai);
+    langkah_soal(soal);
     return false;
 }
 
 } // namespace
 
-void latihan(std::uint64_t benih, int banyak, int tingkat) {
+void latihan(std::uint64_t benih, int banyak, int tingkat, bool hitung) {
     for (;; ++benih) {
-        tulis_kepala(judul_latihan, banyak, benih, tingkat);
+        tulis_kepala(judul_latihan, banyak, benih, tingkat, hitung);
         std::uint64_t keadaan = benih;
         int benar = 0;
         for (int nomor = 1; nomor <= banyak; ++nomor) {
             tulis_baris();
             tulis_dua_angka(teks_soal, nomor, teks_dari, banyak);
-            benar += tanya(soal_berikut(keadaan, tingkat)) ? 1 : 0;
+            benar += tanya(soal_berikut(keadaan, tingkat, hitung)) ? 1 : 0;
         }
         tulis_baris();
         tulis_dua_angka(teks_skor, benar, teks_dari, banyak, teks_skor_akhir);

@@ -19,30 +19,30 @@ void tulis_soal(int nomor, const Soal &soal) {
 
 // A worksheet: blanks for the student's name and class, and one for each answer.
 void tulis_lembar(const Cetakan &cetakan, std::uint64_t benih) {
-    tulis_kepala(judul_lembar, cetakan.banyak, benih, cetakan.tingkat);
+    tulis_kepala(judul_lembar, cetakan.banyak, benih, cetakan.tingkat, cetakan.hitung);
     tulis_baris();
     tulis_baris(teks_nama);
     tulis_baris(teks_kelas);
     std::uint64_t keadaan = benih;
     for (int nomor = 1; nomor <= cetakan.banyak; ++nomor) {
-        tulis_soal(nomor, soal_berikut(keadaan, cetakan.tingkat));
+        tulis_soal(nomor, soal_berikut(keadaan, cetakan.tingkat, cetakan.hitung));
         tulis_baris(teks_jawaban_kosong);
     }
 }
 
 // An answer key: each answer as a result line writes it, and with langkah its working.
 void tulis_kunci(const Cetakan &cetakan, std::uint64_t benih) {
-    tulis_kepala(judul_kunci, cetakan.banyak, benih, cetakan.tingkat);
+    tulis_kepala(judul_kunci, cetakan.banyak, benih, cetakan.tingkat, cetakan.hitung);
     std::uint64_t keadaan = benih;
     for (int nomor = 1; nomor <= cetakan.banyak; ++nomor) {
-        const Soal soal = soal_berikut(keadaan, cetakan.tingkat);
+        const Soal soal = soal_berikut(keadaan, cetakan.tingkat, cetakan.hitung);
         tulis_soal(nomor, soal);
         Baris jawaban{};
         sambung(jawaban, teks_jawaban);
         sambung_angka(jawaban, soal.nilai, soal.ke);
         tulis(jawaban);
         if (cetakan.langkah) {
-            langkah_konversi(soal.dari, soal.ke, soal.nilai);
+            langkah_soal(soal);
         }
     }
 }

@@ -3,11 +3,13 @@
 #include <cstdint>
 
 // What a teacher prints (--lembar, --kunci): for each student a sheet of the practice round's
-// questions, from the seeds benih, benih + 1, ... (modulo 2^64).
+// questions, conversions or with hitung operations, from the seeds benih, benih + 1, ...
+// (modulo 2^64).
 struct Cetakan {
     std::uint64_t benih;
     int banyak;
     int tingkat;
+    bool hitung;
     int siswa;
     bool lembar;
     bool kunci;

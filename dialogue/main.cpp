@@ -31,6 +31,7 @@ constexpr std::uint64_t benih_acak_maks = 999999;
 // fault, if any, and salah is the argument or the number it is about.
 struct Perintah {
     bool langkah;
+    bool hitung;
     bool bantuan;
     bool versi;
     bool latihan;
@@ -131,6 +132,8 @@ Perintah baca_perintah(int argc, char **argv) {
             }
         } else if (argumen == "--langkah" || argumen == "-l") {
             perintah.langkah = true;
+        } else if (argumen == "--hitung") {
+            perintah.hitung = true;
         } else if (argumen == "--help" || argumen == "-h") {
             perintah.bantuan = true;
         } else if (argumen == "--version") {
@@ -174,11 +177,15 @@ int main(int argc, char **argv) {
         const auto soal = static_cast<int>(perintah.soal.value_or(soal_bawaan));
         const auto tingkat = static_cast<int>(perintah.tingkat.value_or(tingkat_dasar));
         if (perintah.latihan) {
-            latihan(benih, soal, tingkat);
+            latihan(benih, soal, tingkat, perintah.hitung);
         }
-        tulis_cetakan({benih, soal, tingkat, static_cast<int>(perintah.siswa.value_or(1)),
-                       perintah.lembar, perintah.kunci, perintah.langkah});
+        tulis_cetakan({benih, soal, tingkat, perintah.hitung,
+                       static_cast<int>(perintah.siswa.value_or(1)), perintah.lembar,
+                       perintah.kunci, perintah.langkah});
         return 0;
+    }
+    if (perintah.hitung) {
+        menu_hitung(perintah.langkah);
     }
     tampilkan_langkah(perintah.langkah);
     menu_utama();

@@ -4,6 +4,7 @@
 #include "console/console.h"
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -19,12 +20,24 @@ constexpr struct {
 };
 
 // The values each level asks, as exercises use them: the 8-bit numbers from 1 up, and the
-// numbers of 9 to 16 bits.
+// numbers of 9 to 16 bits; and the largest factor, divisor and quotient it asks, so that a
+// product fits 8 or 16 bits.
 constexpr struct {
     std::uint64_t min;
     std::uint64_t maks;
-} rentang[] = {{1, 255}, {256, 65535}};
+    std::uint64_t faktor_maks;
+} rentang[] = {{1, 255, 15}, {256, 65535, 255}};
 static_assert(std::size(rentang) == tingkat_maks);
+
+// The eight kinds of operation, in the order the first draw of a question picks them.
+constexpr struct {
+    int basis;
+    Operasi operasi;
+} jenis_hitung[] = {
+    {basis_biner, Operasi::tambah}, {basis_biner, Operasi::kurang}, {basis_biner, Operasi::kali},
+    {basis_biner, Operasi::bagi},   {basis_oktal, Operasi::tambah}, {basis_oktal, Operasi::kurang},
+    {basis_heksa, Operasi::tambah}, {basis_heksa, Operasi::kurang},
+};
 
 // SplitMix64's next number from its state, all modulo 2^64.
 std::uint64_t tarik(std::uint64_t &keadaan) {
@@ -35,29 +48,58 @@ std::uint64_t tarik(std::uint64_t &keadaan) {
     return z ^ (z >> 31);
 }
 
-std::string_view nama_basis(int basis) {
-    switch (basis) {
-    case basis_biner:
-        return teks_biner;
-    case basis_oktal:
-        return teks_oktal;
-    case basis_desimal:
-        return teks_desimal;
-    default:
-        return teks_heksadesimal;
+// An operation's question: its kind, then its numbers from two draws. A difference is never
+// negative and a quotient always whole.
+Soal soal_hitung(std::uint64_t &keadaan, int tingkat) {
+    const auto &[basis, operasi] = jenis_hitung[tarik(keadaan) % std::size(jenis_hitung)];
+    const auto &[min, maks, faktor_maks] = rentang[tingkat - 1];
+    const std::uint64_t pertama = tarik(keadaan);
+    const std::uint64_t kedua = tarik(keadaan);
+    std::uint64_t a = 0;
+    std::uint64_t b = 0;
+    switch (operasi) {
+    case Operasi::tambah:
+    case Operasi::kurang:
+        a = min + pertama % (maks - min + 1);
+        b = min + kedua % (maks - min + 1);
+        break;
+    case Operasi::kali:
+        a = 1 + pertama % faktor_maks;
+        b = 1 + kedua % faktor_maks;
+        break;
+    case Operasi::bagi:
+        b = 1 + pertama % faktor_maks;
+        a = b * (1 + kedua % faktor_maks);
+        break;
     }
+    if (operasi == Operasi::kurang && a < b) {
+        std::swap(a, b);
+    }
+    const Hitungan hitungan{basis, static_cast<std::uint32_t>(a), operasi,
+                            static_cast<std::uint32_t>(b)};
+    return {basis, basis, static_cast<std::uint32_t>(hitung(hitungan).besar), hitungan};
 }
 
 } // namespace
 
-Soal soal_berikut(std::uint64_t &keadaan, int tingkat) {
+Soal soal_berikut(std::uint64_t &keadaan, int tingkat, bool hitung) {
+    if (hitung) {
+        return soal_hitung(keadaan, tingkat);
+    }
     const auto &[dari, ke] = arah[tarik(keadaan) % std::size(arah)];
-    const auto &[min, maks] = rentang[tingkat - 1];
+    const auto &[min, maks, faktor_maks] = rentang[tingkat - 1];
     const auto nilai = static_cast<std::uint32_t>(min + tarik(keadaan) % (maks - min + 1));
-    return {dari, ke, nilai};
+    return {dari, ke, nilai, std::nullopt};
 }
 
 void sambung_soal(Baris &baris, const Soal &soal) {
+    if (soal.hitungan) {
+        sambung(baris, teks_hitung);
+        sambung(baris, nama_basis(soal.ke));
+        sambung(baris, " ");
+        sambung_hitungan(baris, *soal.hitungan);
+        return;
+    }
     sambung(baris, teks_ubah);
     sambung(baris, nama_basis(soal.dari));
     sambung(baris, " ");
@@ -66,12 +108,26 @@ void sambung_soal(Baris &baris, const Soal &soal) {
     sambung(baris, nama_basis(soal.ke));
 }
 
-void tulis_kepala(std::string_view judul, int banyak, std::uint64_t benih, int tingkat) {
+void sambung_prompt(Baris &baris, const Soal &soal) {
+    sambung_soal(baris, soal);
+    sambung(baris, soal.hitungan ? teks_akhir_hitung : teks_akhir_prompt);
+}
+
+void langkah_soal(const Soal &soal) {
+    if (soal.hitungan) {
+        langkah_hitung(*soal.hitungan);
+    } else {
+        langkah_konversi(soal.dari, soal.ke, soal.nilai);
+    }
+}
+
+void tulis_kepala(std::string_view judul, int banyak, std::uint64_t benih, int tingkat,
+                  bool hitung) {
     tulis_baris(judul);
     tulis_baris(teks_garis);
     Baris baris{};
     sambung_angka(baris, static_cast<std::uint64_t>(banyak), basis_desimal);
-    sambung(baris, teks_soal_benih);
+    sambung(baris, hitung ? teks_soal_hitung_benih : teks_soal_benih);
     sambung_angka(baris, benih, basis_desimal);
     if (tingkat != tingkat_dasar) {
         sambung(baris, teks_tingkat);

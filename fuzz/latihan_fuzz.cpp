@@ -242,7 +242,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     start_console(masukan);
     int status = -1;
     try {
-        latihan(benih, banyak, tingkat);
+        latihan(benih, banyak, tingkat, false);
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }

@@ -1,0 +1,45 @@
+// The boundary between the dialogue and arithmetic in one base: a soal, its exact result, the
+// lines that write them, the working by the methods taught for each operation, and the entry
+// routine that asks for a soal and answers it.
+#pragma once
+
+#include "conversion/conversion.h"
+
+#include <cstdint>
+
+// The four operations, each by the sign that a soal and the working write for it.
+enum class Operasi : char { tambah = '+', kurang = '-', kali = 'x', bagi = ':' };
+
+// A soal: a operasi b, both numbers written in basis. A division's b is not zero.
+struct Hitungan {
+    int basis;
+    std::uint32_t a;
+    Operasi operasi;
+    std::uint32_t b;
+};
+
+// The exact result, never cut to 32 bits: a magnitude with its sign (a difference below
+// zero), and of a division the quotient's whole part and the remainder.
+struct HasilHitung {
+    bool minus;
+    std::uint64_t besar;
+    std::uint32_t sisa;
+};
+
+HasilHitung hitung(const Hitungan &hitungan);
+
+// Appends the soal as a task writes it: "155 - 76", the numbers in its base.
+void sambung_hitungan(Baris &baris, const Hitungan &hitungan);
+
+// Appends a result in basis as its result line writes it: "-10", "14 sisa 2".
+void sambung_hasil(Baris &baris, const HasilHitung &hasil, int basis);
+
+// The working of a soal, a section that starts with an empty line and ends with "Hasil: "
+// and the result in the soal's base: for addition the carries column by column, for
+// subtraction the borrows, for multiplication the partial products, for division the steps
+// of long division.
+void langkah_hitung(const Hitungan &hitungan);
+
+// Entry routine: prompts until it reads a right soal in basis, then writes its result in all
+// four bases, basis first, and with langkah its working.
+void operasi_hitung(int basis, bool langkah);
