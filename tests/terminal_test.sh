@@ -5,7 +5,8 @@
 # Only standard output decides: answers typed at the terminal with output to a file or the
 # null device clear nothing, on the terminal or in the file, and answers from a file still
 # clear the terminal. A practice round starts and clears as the menu does, and the seeds that
-# practice rounds draw differ. Each answer is typed only once its prompt has been written, so
+# practice rounds draw differ. An operation's soal is read with its blanks, and its working's
+# columns stand one under the other. Each answer is typed only once its prompt has been written, so
 # no check depends on how fast the machine is.
 # Usage: terminal_test.sh TRANSCRIPTS [LAUNCHER] PROGRAM. Exits 77 (skipped) when tmux is not
 # installed.
@@ -134,6 +135,62 @@ Ingin coba lagi (Y/N) ?
 status=0"
     ;;
 esac
+
+# Operations: a soal typed with its blanks is read as the rest of its line, and its working's
+# columns stand one under the other on the screen. End of input typed in the middle of a soal
+# answers it as it stands, and ends at the next prompt.
+pane=hitung
+tmux new-session -d -s "$pane" -x 80 -y 40 "$program --hitung --langkah; echo status=\$?; sleep 60"
+answer "Masukkan Pilihan :" b
+answer "Masukkan soal biner :" "1110 x 1100"
+expect "an operation with its working" "Program Tavirel: Operasi Hitung
+=============================================
+A = Desimal
+B = Biner
+C = Oktal
+D = Heksadesimal
+=============================================
+
+Masukkan Pilihan : b
+
+Masukkan soal biner : 1110 x 1100
+Hasil biner        : 10101000
+Hasil desimal      : 168
+Hasil oktal        : 250
+Hasil heksadesimal : A8
+
+Perkalian biner: kalikan dengan tiap digit pengali dari kanan, lalu jumlahkan
+    1110
+    1100 x
+--------
+    0000
+   0000
+  1110
+ 1110    +
+--------
+10101000
+Hasil: 10101000
+
+Ingin coba lagi (Y/N) ?"
+answer "Ingin coba lagi (Y/N) ?" y
+case $program in
+*wine*)
+    answer "Masukkan Pilihan :" "d  1A7+D89"
+    answer "Ingin coba lagi (Y/N) ?" n
+    ;;
+*)
+    await "Masukkan Pilihan :"
+    tmux send-keys -t "$pane" "d  1A7+D89" C-d C-d
+    ;;
+esac
+await status=0 || { echo "FAIL: operations: no status 0 at the end"; failures=$((failures + 1)); }
+if [ "$(shown | grep -A 3 'Hasil heksadesimal : F30$')" != "Masukkan soal heksadesimal : Hasil heksadesimal : F30
+Hasil desimal      : 3888
+Hasil biner        : 111100110000
+Hasil oktal        : 7460" ]; then
+    printf 'FAIL: an operation typed with the menu choice\n%s\n' "$(shown)"
+    failures=$((failures + 1))
+fi
 
 # One case that clears in every way: after a wrong try-again answer, after "y" and after a
 # wrong choice. Where standard output is not the terminal, the terminal keeps every line.
