@@ -1,10 +1,11 @@
-// The practice round fed an arbitrary seed, level, number of questions and byte stream as
-// answers, against a plain model of its rules: the questions that SplitMix64 draws at that
-// level, each answer word judged by comparing its digits with the right answer's, the score,
-// and "try again?". With each wrong answer's working taken out, the round must write exactly
-// what the model writes, and end by itself at end of input with status 0. The working must be
-// the sections that explain the question's direction, each reading back the right answer or
-// its bits.
+// The practice round fed an arbitrary seed, level, number of questions, kind of question and
+// byte stream as answers, against a plain model of its rules: the questions of conversions or
+// of operations that SplitMix64 draws at that level, each answer word judged by comparing its
+// digits with the right answer's, the score, and "try again?". With each wrong answer's
+// working taken out, the round must write exactly what the model writes, and end by itself at
+// end of input with status 0. The working must be the sections that explain the question's
+// direction, each reading back the right answer or its bits, or the one section of its
+// operation that ends with the right answer.
 #include "ending.h"
 #include "memory_console.h"
 #include "sections.h"
@@ -13,6 +14,7 @@
 #include "conversion/texts.h"
 #include "dialogue/latihan.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -45,7 +47,7 @@ std::uint64_t splitmix64(std::uint64_t &s) {
 }
 
 // A word is right when, after a "0x" or "0X" in hexadecimal, it is digits of the base whose
-// leading zeros dropped, in capitals, are the right answer.
+// leading zeros dropped (but the last digit), in capitals, are the right answer.
 bool benar(std::string kata, unsigned basis, std::uint32_t nilai) {
     if (basis == 16 && (kata.rfind("0x", 0) == 0 || kata.rfind("0X", 0) == 0)) {
         kata.erase(0, 2);
@@ -57,12 +59,61 @@ bool benar(std::string kata, unsigned basis, std::uint32_t nilai) {
             return false;
         }
     }
-    kata.erase(0, kata.find_first_not_of('0'));
+    if (kata.empty()) {
+        return false;
+    }
+    kata.erase(0, std::min(kata.size() - 1, kata.find_first_not_of('0')));
     return kata == digit(nilai, basis);
 }
 
-// What the round writes for these answers, without the working.
-std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int tingkat) {
+// An operation's question as the rules draw it from s: its base, its task without the base
+// ("155 - 76"), and its answer.
+struct Hitungan {
+    unsigned basis;
+    std::string tugas;
+    std::uint32_t jawaban;
+};
+Hitungan hitungan(std::uint64_t &s, int tingkat) {
+    const unsigned basis[] = {2, 2, 2, 2, 8, 8, 16, 16};
+    const char operasi[] = {'+', '-', 'x', ':', '+', '-', '+', '-'};
+    const std::uint64_t jenis = splitmix64(s) % 8;
+    const std::uint64_t d1 = splitmix64(s);
+    const std::uint64_t d2 = splitmix64(s);
+    const std::uint64_t rendah = tingkat == 2 ? 256 : 1;
+    const std::uint64_t rentang = tingkat == 2 ? 65280 : 255;
+    const std::uint64_t m = tingkat == 2 ? 255 : 15;
+    std::uint64_t a = rendah + d1 % rentang;
+    std::uint64_t b = rendah + d2 % rentang;
+    std::uint64_t jawaban = a + b;
+    switch (operasi[jenis]) {
+    case '-':
+        jawaban = a < b ? b - a : a - b;
+        a = std::max(a, b);
+        b = a - jawaban;
+        break;
+    case 'x':
+        a = 1 + d1 % m;
+        b = 1 + d2 % m;
+        jawaban = a * b;
+        break;
+    case ':':
+        b = 1 + d1 % m;
+        jawaban = 1 + d2 % m;
+        a = b * jawaban;
+        break;
+    default:
+        break;
+    }
+    const unsigned dasar = basis[jenis];
+    return {dasar,
+            digit(static_cast<std::uint32_t>(a), dasar) + " " + operasi[jenis] + " " +
+                digit(static_cast<std::uint32_t>(b), dasar),
+            static_cast<std::uint32_t>(jawaban)};
+}
+
+// What the round writes for these answers, without the working; with hitung, of operations.
+std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int tingkat,
+                  bool hitung) {
     const unsigned dari[] = {10, 10, 10, 2, 2, 2, 8, 8, 8, 16, 16, 16};
     const unsigned ke[] = {2, 8, 16, 10, 8, 16, 10, 2, 16, 10, 2, 8};
     const std::string garis(45, '=');
@@ -80,18 +131,28 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int
         return i < masukan.size();
     };
     for (;; ++benih) {
-        out += "Program Tavirel: Latihan\n" + garis + "\n" + n + " soal, benih " +
-               std::to_string(benih) + (tingkat == 2 ? ", tingkat 2" : "") + "\n" + garis + "\n";
+        out += "Program Tavirel: Latihan\n" + garis + "\n" + n +
+               (hitung ? " soal hitung, benih " : " soal, benih ") + std::to_string(benih) +
+               (tingkat == 2 ? ", tingkat 2" : "") + "\n" + garis + "\n";
         std::uint64_t s = benih;
         int skor = 0;
         for (int nomor = 1; nomor <= banyak; ++nomor) {
-            const std::uint64_t arah = splitmix64(s) % 12;
-            const std::uint64_t d = splitmix64(s);
-            const auto nilai =
-                static_cast<std::uint32_t>(tingkat == 2 ? 256 + d % 65280 : 1 + d % 255);
-            out += "\nSoal " + std::to_string(nomor) + " dari " + n + "\nUbah ";
-            out += std::string(nama(dari[arah])) + " " + digit(nilai, dari[arah]) + " ke " +
-                   std::string(nama(ke[arah])) + " : ";
+            out += "\nSoal " + std::to_string(nomor) + " dari " + n + "\n";
+            unsigned basis_jawaban = 0;
+            std::uint32_t nilai = 0;
+            if (hitung) {
+                const Hitungan h = hitungan(s, tingkat);
+                out += "Hitung " + std::string(nama(h.basis)) + " " + h.tugas + " = ";
+                basis_jawaban = h.basis;
+                nilai = h.jawaban;
+            } else {
+                const std::uint64_t arah = splitmix64(s) % 12;
+                const std::uint64_t d = splitmix64(s);
+                nilai = static_cast<std::uint32_t>(tingkat == 2 ? 256 + d % 65280 : 1 + d % 255);
+                out += "Ubah " + std::string(nama(dari[arah])) + " " + digit(nilai, dari[arah]) +
+                       " ke " + std::string(nama(ke[arah])) + " : ";
+                basis_jawaban = ke[arah];
+            }
             if (!jawaban()) {
                 return out;
             }
@@ -99,11 +160,11 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int
             while (i < masukan.size() && !spasi(static_cast<unsigned char>(masukan[i]))) {
                 ++i;
             }
-            if (benar(std::string(masukan.substr(awal, i - awal)), ke[arah], nilai)) {
+            if (benar(std::string(masukan.substr(awal, i - awal)), basis_jawaban, nilai)) {
                 out += "Benar!\n";
                 ++skor;
             } else {
-                out += "Salah. Jawaban yang benar: " + digit(nilai, ke[arah]) + "\n";
+                out += "Salah. Jawaban yang benar: " + digit(nilai, basis_jawaban) + "\n";
             }
         }
         out += "\nBenar " + std::to_string(skor) + " dari " + n + " soal.\n";
@@ -174,12 +235,67 @@ unsigned basis_bernama(std::string_view teks) {
     return 0;
 }
 
+// The sections after the line that ends at ujung, each an empty line, a title and its lines,
+// up to the next question or the score; ujung is left at the end of the last. Empty when
+// they are not so.
+std::vector<Bagian> baca_bagian(const std::string &out, std::size_t &ujung) {
+    std::vector<Bagian> langkah;
+    while (out.compare(ujung, 7, "\n\nSoal ") != 0 && out.compare(ujung, 8, "\n\nBenar ") != 0) {
+        const std::size_t judul = ujung + 2;
+        if (out.compare(ujung, 2, "\n\n") != 0 || out.find('\n', judul) == std::string::npos) {
+            return {};
+        }
+        ujung = out.find('\n', judul);
+        langkah.push_back({std::string_view(out).substr(judul, ujung - judul), {}});
+        for (std::size_t berikut = out.find('\n', ujung + 1);
+             berikut != std::string::npos && berikut > ujung + 1;
+             berikut = out.find('\n', ujung + 1)) {
+            langkah.back().baris.push_back(
+                std::string_view(out).substr(ujung + 1, berikut - ujung - 1));
+            ujung = berikut;
+        }
+    }
+    return langkah;
+}
+
+// Whether the sections are an operation's working: one section, titled by the operation in
+// the question's base, that ends with the right answer. tugas is the question after
+// "Hitung ", "oktal 155 - 76 = ".
+bool langkah_hitung_sah(const std::vector<Bagian> &langkah, std::string_view tugas,
+                        const std::string &jawaban) {
+    const std::string_view basis = tugas.substr(0, tugas.find(' '));
+    const char operasi = tugas[tugas.find(' ', basis.size() + 1) + 1];
+    const std::string judul = operasi == '+'   ? "Penjumlahan "
+                              : operasi == '-' ? "Pengurangan "
+                              : operasi == 'x' ? "Perkalian "
+                                               : "Pembagian ";
+    return langkah.size() == 1 &&
+           langkah[0].judul.rfind(judul + std::string(basis) + ": ", 0) == 0 &&
+           !langkah[0].baris.empty() && langkah[0].baris.back() == "Hasil: " + jawaban;
+}
+
 // Takes out the sections that follow each wrong answer; false when they are not its working.
 bool buang_langkah(std::string &out) {
     const std::string salah = "Salah. Jawaban yang benar: ";
     for (std::size_t awal = out.find(salah); awal != std::string::npos;
          awal = out.find(salah, awal + 1)) {
-        // The question, "Ubah <from> <numeral> ke <to> : ", then the right answer.
+        const std::size_t akhir_baris = out.find('\n', awal);
+        const std::string jawaban =
+            out.substr(awal + salah.size(), akhir_baris - awal - salah.size());
+        std::size_t ujung = akhir_baris;
+        const std::vector<Bagian> langkah = baca_bagian(out, ujung);
+        // The question: "Hitung <base> <a> <op> <b> = ", or "Ubah <from> <numeral> ke <to> : ".
+        const std::size_t soal_ini = out.rfind("\nSoal ", awal);
+        const std::size_t hitung = out.rfind("\nHitung ", awal);
+        if (hitung != std::string::npos && hitung > soal_ini) {
+            if (!langkah_hitung_sah(langkah,
+                                    std::string_view(out).substr(hitung + 8, awal - hitung - 8),
+                                    jawaban)) {
+                return false;
+            }
+            out.erase(akhir_baris, ujung - akhir_baris);
+            continue;
+        }
         const std::size_t ubah = out.rfind("\nUbah ", awal) + 6;
         std::string_view soal = std::string_view(out).substr(ubah, awal - ubah);
         const std::size_t spasi = soal.find(' ');
@@ -193,29 +309,6 @@ bool buang_langkah(std::string &out) {
         const auto nilai = static_cast<std::uint32_t>(
             std::stoul(std::string(soal.substr(numeral, ke_awal - 4 - numeral)), nullptr,
                        static_cast<int>(dari)));
-        const std::size_t akhir_baris = out.find('\n', awal);
-        const std::string jawaban =
-            out.substr(awal + salah.size(), akhir_baris - awal - salah.size());
-        // The sections, each an empty line, a title and its lines, up to the next question or
-        // the score.
-        std::vector<Bagian> langkah;
-        std::size_t ujung = akhir_baris;
-        while (out.compare(ujung, 7, "\n\nSoal ") != 0 &&
-               out.compare(ujung, 8, "\n\nBenar ") != 0) {
-            const std::size_t judul = ujung + 2;
-            if (out.compare(ujung, 2, "\n\n") != 0 || out.find('\n', judul) == std::string::npos) {
-                return false;
-            }
-            ujung = out.find('\n', judul);
-            langkah.push_back({std::string_view(out).substr(judul, ujung - judul), {}});
-            for (std::size_t berikut = out.find('\n', ujung + 1);
-                 berikut != std::string::npos && berikut > ujung + 1;
-                 berikut = out.find('\n', ujung + 1)) {
-                langkah.back().baris.push_back(
-                    std::string_view(out).substr(ujung + 1, berikut - ujung - 1));
-                ujung = berikut;
-            }
-        }
         if (!langkah_sah(langkah, dari, ke, jawaban, digit(nilai, 2))) {
             return false;
         }
@@ -227,8 +320,8 @@ bool buang_langkah(std::string &out) {
 } // namespace
 
 // The first 8 bytes are the seed; of the ninth, the low four bits are the number of questions
-// less one (up to 16, so that rounds end and start often) and the next bit the level less one;
-// the rest is what is typed.
+// less one (up to 16, so that rounds end and start often), the next bit the level less one and
+// the next whether the questions are of operations; the rest is what is typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     constexpr std::size_t kepala = 9;
     if (size < kepala) {
@@ -238,11 +331,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::memcpy(&benih, data, sizeof benih);
     const int banyak = 1 + data[8] % 16;
     const int tingkat = 1 + data[8] / 16 % 2;
+    const bool hitung = data[8] / 32 % 2 != 0;
     const std::string_view masukan(reinterpret_cast<const char *>(data) + kepala, size - kepala);
     start_console(masukan);
     int status = -1;
     try {
-        latihan(benih, banyak, tingkat, false);
+        latihan(benih, banyak, tingkat, hitung);
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }
@@ -256,9 +350,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                      console_output().c_str());
         std::abort();
     }
-    if (out != model(masukan, benih, banyak, tingkat)) {
+    if (out != model(masukan, benih, banyak, tingkat, hitung)) {
         std::fprintf(stderr, "the round is not as the model writes it:\n%s\n--- model:\n%s\n",
-                     out.c_str(), model(masukan, benih, banyak, tingkat).c_str());
+                     out.c_str(), model(masukan, benih, banyak, tingkat, hitung).c_str());
         std::abort();
     }
     return 0;

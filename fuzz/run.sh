@@ -25,5 +25,6 @@ fuzz() {
 }
 
 fuzz dialogue
+fuzz hitung
 fuzz latihan
 fuzz numeral
