@@ -1,6 +1,7 @@
 #!/bin/sh
 # Peak memory stays bounded however long an answer is: a 256 MiB hexadecimal word, with and
-# without the working, and 256 MiB of blanks before a menu choice each run in under 32 MiB of
+# without the working, 256 MiB of blanks before a menu choice, and soal lines of 256 MiB, one
+# with a number of leading zeros and one with a number too large, each run in under 32 MiB of
 # resident memory.
 # Usage: memory_test.sh PROGRAM. Exits 77 (skipped) without GNU time.
 program=$1
@@ -33,5 +34,9 @@ run() {
     run "256 MiB hexadecimal word, worked" "Digit dibaca dari kiri ke kanan: 377" --langkah
 { head -c $size /dev/zero | tr '\0' ' '; printf 'A\n1\nn\n'; } |
     run "256 MiB of blanks before the choice" "Hasil biner        : 1"
+{ printf 'B\n'; head -c $size /dev/zero | tr '\0' 0; printf '1 + 1\nn\n'; } |
+    run "a soal of 256 MiB" "Hasil biner        : 10" --hitung
+{ printf 'B\n'; head -c $size /dev/zero | tr '\0' 1; printf ' x 1\n0 : 1\nn\n'; } |
+    run "a soal of 256 MiB refused" "Lebih dari 32 bit: $(printf '%040d' 0 | tr 0 1)..." --hitung
 
 exit $failures
