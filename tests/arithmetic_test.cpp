@@ -1,8 +1,6 @@
 // Results are exact, never cut to 32 bits: sums past 2^32, products up to (2^32-1)^2,
 // differences below zero with their sign, quotients with their remainder; boundary values in
 // every operation and base.
-#include "memory_console.h"
-
 #include "arithmetic/arithmetic.h"
 
 #include <gtest/gtest.h>
