@@ -7,22 +7,42 @@
 #include "conversion/conversion.h"
 
 #include <iterator>
+#include <string_view>
 
 namespace {
 
-// The choices, each in both cases, in the order of what they run.
+// The choices, each in both cases, in the order of the bases they choose.
 constexpr std::string_view teks_huruf_pilihan = "AaBbCcDd";
+constexpr int basis_pilihan[] = {basis_desimal, basis_biner, basis_oktal, basis_heksa};
 
-// What a menu offers: its banner, and for the choices A to D, in order, what each runs.
-using Banner = std::string_view[std::size(teks_menu)];
-using Pilihan = void (*)();
-
-// Whether the operations show their working.
-bool dengan_langkah;
+// Runs what choice nomor (0 for A up to 3 for D) chooses: a conversion from its base, or with
+// hitung an operation in it. Every call is direct, as the web build waits for input only
+// along direct calls.
+void jalankan_pilihan(int nomor, bool hitung, bool langkah) {
+    if (hitung) {
+        operasi_hitung(basis_pilihan[nomor], langkah);
+        return;
+    }
+    switch (basis_pilihan[nomor]) {
+    case basis_desimal:
+        dari_desimal();
+        break;
+    case basis_biner:
+        dari_biner();
+        break;
+    case basis_oktal:
+        dari_oktal();
+        break;
+    default:
+        dari_heksadesimal();
+        break;
+    }
+}
 
 // The menu loop: the banner, a choice, what it runs, then "try again?"; any other choice is
 // reported as wrong and the banner shown again.
-[[noreturn]] void jalankan_menu(const Banner &banner, const Pilihan (&pilihan)[4]) {
+[[noreturn]] void jalankan_menu(const std::string_view (&banner)[std::size(teks_menu)], bool hitung,
+                                bool langkah) {
     for (;;) {
         for (const std::string_view baris : banner) {
             tulis_baris(baris);
@@ -34,7 +54,7 @@ bool dengan_langkah;
             lapor_salah();
             continue;
         }
-        pilihan[nomor / 2]();
+        jalankan_pilihan(static_cast<int>(nomor / 2), hitung, langkah);
         tanya_coba_lagi();
     }
 }
@@ -57,15 +77,9 @@ void tanya_coba_lagi() {
 }
 
 void menu_utama() {
-    jalankan_menu(teks_menu, {dari_desimal, dari_biner, dari_oktal, dari_heksadesimal});
+    jalankan_menu(teks_menu, false, false);
 }
 
 void menu_hitung(bool langkah) {
-    dengan_langkah = langkah;
-    jalankan_menu(teks_menu_hitung, {
-                                        [] { operasi_hitung(basis_desimal, dengan_langkah); },
-                                        [] { operasi_hitung(basis_biner, dengan_langkah); },
-                                        [] { operasi_hitung(basis_oktal, dengan_langkah); },
-                                        [] { operasi_hitung(basis_heksa, dengan_langkah); },
-                                    });
+    jalankan_menu(teks_menu_hitung, true, langkah);
 }
