@@ -11,16 +11,18 @@
 // judged, a typed "é" echoed as typed, and the choice of mode, by mouse and by keyboard, which
 // starts the program afresh in the other mode, with a seed drawn for a practice round; the
 // sheets of "Lembar soal", exactly as the program writes them, its fields' checks, and the
-// level of a practice round from the address and from its select. In Chromium alone, as only
-// it emulates touch, gives the accessibility tree and prints to PDF: a 360x640 touch screen,
-// where the 45-column lines fit on one row, a 32-bit result wraps with its second row under
-// its first digit, nothing scrolls sideways, and answers go through the field by tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the
-// touch screen, in Konversi and in Latihan, at the first prompt and after answers; each result
-// line once in the accessibility tree, the screen the one log, and every name in Indonesian;
-// and a practice round printed whole and the sheets printed one a page, read back with
-// pdftotext. No request leaves the file and
-// nothing is logged as an error. Each step waits for what the screen must show, never for a
-// fixed time.
+// level of a practice round from the address and from its select; "Hitung" with its working,
+// a practice round and the sheets of operations, exactly as the program writes them, from
+// addresses whose parts come in any order. In Chromium alone, as only it emulates touch, gives
+// the accessibility tree and prints to PDF: a 360x640 touch screen, where the 45-column lines
+// fit on one row, a 32-bit result wraps with its second row under its first digit, a written
+// sum's rows keep their columns, nothing scrolls sideways, and answers go through the field by
+// tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch screen,
+// in Konversi, Hitung and Latihan, at the first prompt and after answers; each result line
+// once in the accessibility tree, the screen the one log, and every name in Indonesian; and a
+// practice round printed whole and the sheets printed one a page, a written sum in its
+// columns, read back with pdftotext. No request leaves the file and nothing is logged as an
+// error. Each step waits for what the screen must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
 import { execFileSync } from 'node:child_process';
@@ -53,6 +55,8 @@ const PILIHAN = 'Masukkan Pilihan : ';
 const DESIMAL = 'Masukkan bilangan desimal : ';
 const COBA_LAGI = 'Ingin coba lagi (Y/N) ? ';
 const SALAH = 'Kode yang Anda masukkan salah!!';
+const BANNER_HITUNG = ['Program Tavirel: Operasi Hitung', RULE, 'A = Desimal', 'B = Biner', 'C = Oktal',
+  'D = Heksadesimal', RULE, ''];
 
 const failures = [];
 let browser;
@@ -446,13 +450,108 @@ async function practice() {
   await page.focus('#mode-latihan');
   await page.keyboard.press('ArrowLeft');
   await prompt(page, PILIHAN);
+  await check(page, 'Hitung chosen by keyboard: the operations afresh', [...BANNER_HITUNG, PILIHAN],
+    true);
+  await page.keyboard.press('ArrowLeft');
   await check(page, 'Konversi chosen by keyboard: the converter afresh', [...BANNER, PILIHAN], true);
+  await page.keyboard.press('ArrowRight');
   await page.keyboard.press('ArrowRight');
   await drawn('Latihan chosen by keyboard', '#latihan');
   if (await focused(page) !== 'mode-latihan') {
     fail(`Latihan chosen by keyboard: the focus moves to ${await focused(page)}`);
   }
   await page.close();
+}
+
+// What the program writes under node for these arguments and this input, as lines.
+function written(arguments_, input = '') {
+  return execFileSync(process.execPath, [path.join(path.dirname(html), 'tavirel.js'),
+    ...arguments_], { input, encoding: 'utf8' }).split('\n');
+}
+
+// Hitung, opened as tavirel.html#hitung&langkah: the box is ticked, and a soal typed with its
+// blanks gets the lines the program writes for it, its working with them; unticked, the
+// address is #hitung. Latihan with "Operasi hitung", from an address whose parts come in
+// another order, asks the program's questions and explains a wrong answer; its controls write
+// the address in their order. Lembar soal with "Operasi hitung" shows the program's sheets.
+async function operations() {
+  const page = await open({ width: 1000, height: 700 }, '#hitung&langkah');
+  if (!await page.$eval('#mode-hitung', (radio) => radio.checked) ||
+    !await page.$eval('#tampil-langkah', (box) => box.checked)) {
+    fail('#hitung&langkah: Hitung is not chosen, or the box "Tampilkan langkah" is not ticked');
+  }
+  await axe(page, 'Hitung at the first prompt');
+  await answer(page, PILIHAN, 'b');
+  await answer(page, 'Masukkan soal biner : ', ' 1110 x 1100');
+  await prompt(page, COBA_LAGI);
+  // Under node the answers are not echoed, and the end of input ends the last prompt's line.
+  const soal = 'Masukkan soal biner : ';
+  const node = written(['--hitung', '--langkah'], 'b\n 1110 x 1100\n');
+  const n = BANNER_HITUNG.length + 1;
+  const lines = [...node.slice(0, n - 1), `${PILIHAN}b`, '', `${soal} 1110 x 1100`,
+    node[n].slice(soal.length), ...node.slice(n + 1, -1)];
+  await check(page, '#hitung&langkah: the results and the working the program writes', lines, true);
+  await axe(page, 'Hitung after a soal and its working');
+  await assistive(page, lines.filter((line) => line.startsWith('Hasil ')).slice(1), 'Hitung');
+  await page.click('#tampil-langkah');
+  if (await page.evaluate(() => window.location.hash) !== '#hitung') {
+    fail('Hitung unticked: the address is not #hitung');
+  }
+  await prompt(page, PILIHAN);
+  await check(page, 'Hitung unticked: the operations afresh', [...BANNER_HITUNG, PILIHAN], true);
+  await page.close();
+
+  const round = await open({ width: 1000, height: 700 }, '#latihan=42&hitung&tingkat=002');
+  const first = 'Hitung oktal 35403 - 15522 = ';
+  if (!await prompt(round, first) || await round.$eval('#jenis', (select) => select.value) !== 'hitung') {
+    fail('#latihan=42&hitung&tingkat=002: not the operations of the seed 42 at level 2');
+  }
+  await axe(round, 'a practice round of operations');
+  await answer(round, first, '17662');
+  const asked = written(['--latihan', '--hitung', '--benih=42', '--tingkat=2'], '17662\n');
+  const wrong = asked.indexOf(`${first}Salah. Jawaban yang benar: 17661`);
+  await check(round, 'operations in practice: a wrong answer explained as the program does',
+    [`${first}17662`, 'Salah. Jawaban yang benar: 17661', ...asked.slice(wrong + 1, -1)], false);
+  await round.select('#jenis', 'konversi');
+  await round.select('#jenis', 'hitung');
+  if (await round.evaluate(() => window.location.hash) !== '#latihan=42&tingkat=2&hitung') {
+    fail(`operations in practice: the address is ${await round.evaluate(() => window.location.hash)}`);
+  }
+  await prompt(round, first);
+  await round.close();
+
+  const sheet = await open({ width: 1000, height: 700 }, '#lembar&hitung');
+  await sheet.$eval('#benih', (field) => {
+    field.value = '42';
+    field.dispatchEvent(new Event('change'));
+  });
+  await sheet.click('#cetak-langkah');
+  await sheet.waitForFunction(() => document.getElementById('akhir').textContent !== '',
+    { timeout: 30000 });
+  const sheets = written(['--lembar', '--kunci', '--hitung', '--langkah', '--benih=42', '--soal=10',
+    '--siswa=1', '--tingkat=1']);
+  await check(sheet, 'Lembar soal with operations: the sheets the program writes', sheets, true);
+  if (await sheet.evaluate(() => window.location.hash) !== '#lembar&hitung') {
+    fail('Lembar soal with operations: the address is not #lembar&hitung');
+  }
+  await axe(sheet, 'the sheets of operations');
+  // Printed, a written sum keeps its columns: its rows, read back by pdftotext, stand as the
+  // program writes them.
+  if (browserName === 'Chromium') {
+    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
+    writeFileSync(path.join(work, 'sheets.pdf'), await sheet.pdf({ format: 'A4' }));
+    const text = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
+      { encoding: 'utf8' }).split('\n');
+    rmSync(work, { recursive: true, force: true });
+    const title = text.findIndex((line) => line.trim() === 'Pengurangan oktal: kurangkan tiap kolom dari kanan');
+    const block = text.slice(title + 1, title + 6);
+    const indent = Math.min(...block.map((line) => line.search(/\S/)));
+    const rows = block.map((line) => line.slice(indent).trimEnd());
+    if (title < 0 || JSON.stringify(rows) !== JSON.stringify(['11', '155', ' 76 -', '---', '057'])) {
+      fail(`the sheets of operations printed: the first written sum is ${JSON.stringify(rows)}`);
+    }
+  }
+  await sheet.close();
 }
 
 // The rows that line N of the screen takes, each as the x of its first character and its
@@ -476,6 +575,20 @@ function rows(page, n) {
     }
     return found;
   }, n);
+}
+
+// The x of character I of line N of the screen.
+function x(page, n, i) {
+  return page.evaluate((n, i) => {
+    const range = document.createRange();
+    const text = document.getElementById('layar').children[n]?.firstChild;
+    if (!text) {
+      return null;
+    }
+    range.setStart(text, i);
+    range.setEnd(text, i + 1);
+    return range.getBoundingClientRect().x;
+  }, n, i);
 }
 
 // Whether the page or its screen scrolls sideways.
@@ -520,16 +633,7 @@ async function phone() {
   const binary = `Hasil biner        : ${'1'.repeat(32)}`;
   const lines = await screen(page);
   const shown = await rows(page, lines.indexOf(binary));
-  const digit = await page.evaluate((n) => {
-    const range = document.createRange();
-    const text = document.getElementById('layar').children[n]?.firstChild;
-    if (!text) {
-      return null;
-    }
-    range.setStart(text, 21);
-    range.setEnd(text, 22);
-    return range.getBoundingClientRect().x;
-  }, lines.indexOf(binary));
+  const digit = await x(page, lines.indexOf(binary), 21);
   if (shown.length < 2 || shown[0].text !== binary.slice(0, shown[0].text.length) ||
     shown[0].text.length < 22 || Math.abs(shown[1].x - digit) > 1) {
     fail(`a 360 px screen: the 32-bit result's rows are ${JSON.stringify(shown)}, the first ` +
@@ -539,6 +643,32 @@ async function phone() {
     fail('a 360 px screen scrolls sideways');
   }
   await page.close();
+
+  // A written sum on the phone: each row on one row of the screen, its digits in columns.
+  const sum = await open({ width: 360, height: 640, isMobile: true, hasTouch: true }, '#hitung&langkah');
+  await answer(sum, PILIHAN, 'b');
+  await answer(sum, 'Masukkan soal biner : ', '1110 x 1100');
+  await prompt(sum, COBA_LAGI);
+  await axe(sum, 'Hitung on the touch screen after a soal and its working');
+  // The nine rows of 1110 x 1100, from the first number to the product: each on one row of
+  // the screen, from the same x, each character one column further right, so that its
+  // columns stand as the program writes them.
+  const top = (await screen(sum)).indexOf('    1110');
+  const start = await x(sum, top, 0);
+  const width = await x(sum, top, 1) - start;
+  const misplaced = [];
+  for (let n = top; n < top + 9; n++) {
+    const [first, ...more] = await rows(sum, n);
+    const end = first && await x(sum, n, first.text.length - 1);
+    if (!first || more.length > 0 || Math.abs(first.x - start) > 1 ||
+      Math.abs(end - start - (first.text.length - 1) * width) > 1) {
+      misplaced.push(first?.text);
+    }
+  }
+  if (top < 0 || misplaced.length > 0 || await sideways(sum)) {
+    fail(`a 360 px screen: the written sum's rows ${JSON.stringify(misplaced)} are not in columns`);
+  }
+  await sum.close();
 
   const round = await open({ width: 360, height: 640, isMobile: true, hasTouch: true }, '#latihan=42');
   await prompt(round, HEADER[HEADER.length - 1]);
@@ -582,8 +712,7 @@ async function printed() {
 // page. A practice round at level 2, and a level the address cannot give.
 async function sheets() {
   const arguments_ = ['--lembar', '--kunci', '--benih=42', '--soal=10', '--siswa=3', '--tingkat=2'];
-  const written = execFileSync(process.execPath, [path.join(path.dirname(html), 'tavirel.js'),
-    ...arguments_], { encoding: 'utf8' }).split('\n');
+  const sheetsWritten = written(arguments_);
   const page = await open({ width: 1000, height: 700 }, '#lembar');
   if (await focused(page) !== 'benih') {
     fail(`#lembar: the focus is on ${await focused(page)}, not on the seed`);
@@ -604,7 +733,7 @@ async function sheets() {
     const shown = await page.$eval('#akhir', (line) => line.textContent);
     fail(`sheets: the status is "${shown}", not "${status}"`);
   }
-  await check(page, 'sheets: the screen is what the program writes', written, true);
+  await check(page, 'sheets: the screen is what the program writes', sheetsWritten, true);
   const state = await page.evaluate(() => {
     const layar = document.getElementById('layar');
     return [window.location.hash, document.getElementById('cetak').disabled,
@@ -698,8 +827,9 @@ async function sheets() {
 for (const name of installed) {
   const profile = await launch(name);
   try {
-    for (const run of name === 'Chromium' ? [desktop, working, practice, sheets, phone, printed]
-      : [desktop, working, practice, sheets]) {
+    for (const run of name === 'Chromium'
+      ? [desktop, working, practice, operations, sheets, phone, printed]
+      : [desktop, working, practice, operations, sheets]) {
       await run().catch((error) => fail(`${run.name} stopped: ${error.stack}`));
     }
   } finally {

@@ -30,9 +30,9 @@ function periksa({ min, maks, elemen }) {
   return sah;
 }
 
-// The program's arguments for the sheets chosen at tingkat, or null when there is nothing to
-// run. The working is for the keys alone.
-export function argumenCetakan(tingkat) {
+// The program's arguments for the sheets chosen at tingkat, with those of the kind of question
+// (jenis), or null when there is nothing to run. The working is for the keys alone.
+export function argumenCetakan(tingkat, jenis) {
   langkah.disabled = !kunci.checked;
   cetak.disabled = true;
   const sah = isian.map(periksa).every(Boolean);
@@ -42,6 +42,7 @@ export function argumenCetakan(tingkat) {
   return [
     ...(lembar.checked ? ['--lembar'] : []),
     ...(kunci.checked ? ['--kunci'] : []),
+    ...jenis,
     ...(kunci.checked && langkah.checked ? ['--langkah'] : []),
     ...isian.map(({ opsi, elemen }) => `${opsi}=${elemen.value}`),
     `--tingkat=${tingkat}`,

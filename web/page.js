@@ -3,18 +3,21 @@
 // echoes it where the cursor is, as a terminal in canonical mode does; a paste of several
 // lines hands them over in turn; Ctrl-D ends input, Ctrl-C interrupts. When the program ends,
 // a status under the screen says so, and Enter starts it again. The mode, "Konversi",
-// "Latihan" or "Lembar soal", and its controls run the program afresh as chosen: the
-// converter with or without --langkah ("Tampilkan langkah"), a practice round with a seed of
-// its own at the level chosen, or the sheets that the group "Cetakan" asks for (cetakan.js),
-// which print one a page. The page's address follows the mode, the box and the level
-// (#langkah, #latihan, #lembar, &tingkat=2), so that a link opens the page as it was;
-// #latihan=N runs the seed N, so that a teacher can give a whole class one round.
+// "Hitung", "Latihan" or "Lembar soal", and its controls run the program afresh as chosen:
+// the converter or the operations (--hitung), with or without --langkah ("Tampilkan
+// langkah"), a practice round with a seed of its own of the kind and at the level chosen, or
+// the sheets that the group "Cetakan" asks for (cetakan.js), which print one a page. The
+// page's address follows the mode, the box, the kind and the level (#langkah, #hitung,
+// #hitung&langkah, #latihan, #lembar, &tingkat=2, &hitung), so that a link opens the page as
+// it was; #latihan=N runs the seed N, so that a teacher can give a whole class one round.
 import { argumenCetakan, fokusCetakan, kontrolCetakan, siapCetak, tampilkanCetakan }
   from './cetakan.js';
 import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
 
 const PESAN_SELESAI = 'Program selesai. Tekan Enter untuk memulai lagi, atau muat ulang halaman.';
 const TINGKAT_DASAR = '1';
+const JENIS_DASAR = 'konversi';
+const JENIS_HITUNG = 'hitung';
 
 const layar = document.getElementById('layar');
 const formulir = document.getElementById('ketik');
@@ -23,10 +26,13 @@ const akhir = document.getElementById('akhir');
 const langkah = document.getElementById('tampil-langkah');
 const pilihanLangkah = document.getElementById('pilihan-langkah');
 const modeKonversi = document.getElementById('mode-konversi');
+const modeHitung = document.getElementById('mode-hitung');
 const modeLatihan = document.getElementById('mode-latihan');
 const modeLembar = document.getElementById('mode-lembar');
 const pilihanTingkat = document.getElementById('pilihan-tingkat');
 const tingkat = document.getElementById('tingkat');
+const pilihanJenis = document.getElementById('pilihan-jenis');
+const jenis = document.getElementById('jenis');
 const penyandi = new TextEncoder();
 
 // The run on screen: the lines handed over and not yet read, whether input has ended or been
@@ -194,23 +200,27 @@ let benihAlamat = null;
 // practice round without a seed in the address draws one that a student can read out and type
 // again: 1 to 999999.
 function argumen() {
+  const soalHitung = jenis.value === JENIS_HITUNG ? ['--hitung'] : [];
   if (modeLembar.checked) {
-    return argumenCetakan(tingkat.value);
+    return argumenCetakan(tingkat.value, soalHitung);
   }
   if (modeLatihan.checked) {
     const benih = benihAlamat ?? String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
-    return ['--latihan', `--benih=${benih}`, `--tingkat=${tingkat.value}`];
+    return ['--latihan', ...soalHitung, `--benih=${benih}`, `--tingkat=${tingkat.value}`];
   }
-  return langkah.checked ? ['--langkah'] : [];
+  return [...(modeHitung.checked ? ['--hitung'] : []), ...(langkah.checked ? ['--langkah'] : [])];
 }
 
-// What each mode shows: the box for the working in Konversi (in Latihan a wrong answer always
-// gets its working), the level in Latihan and Lembar soal, the group Cetakan in Lembar soal,
-// where the program reads nothing, so the answer field is hidden and the screen, which shows
-// the sheets from their top, is no live region; a screen reader hears the status instead.
+// What each mode shows: the box for the working in Konversi and Hitung (in Latihan a wrong
+// answer always gets its working), the kind of question and the level in Latihan and Lembar
+// soal, the group Cetakan in Lembar soal, where the program reads nothing, so the answer field
+// is hidden and the screen, which shows the sheets from their top, is no live region; a screen
+// reader hears the status instead.
 function tampilkanMode() {
-  pilihanLangkah.hidden = !modeKonversi.checked;
-  pilihanTingkat.hidden = modeKonversi.checked;
+  const dialog = modeKonversi.checked || modeHitung.checked;
+  pilihanLangkah.hidden = !dialog;
+  pilihanJenis.hidden = dialog;
+  pilihanTingkat.hidden = dialog;
   tampilkanCetakan(modeLembar.checked);
   formulir.hidden = modeLembar.checked;
   ikutiAkhir(!modeLembar.checked);
@@ -221,30 +231,40 @@ function tampilkanMode() {
   }
 }
 
-// The controls as the address sets them: #langkah ticks the box, #latihan chooses Latihan,
-// #latihan=N with N from 0 to 2^64-1 also its seed, and #lembar chooses Lembar soal; a
-// following &tingkat=2 (leading zeros allowed) the level 2, and any other level the level 1.
+// The controls as the address sets them. Its first part chooses the mode: #langkah Konversi
+// with the box ticked, #hitung Hitung, #latihan Latihan, #latihan=N with N from 0 to 2^64-1
+// also its seed, and #lembar Lembar soal. The parts after it, each after a "&" and in any
+// order, set the rest: in Hitung, langkah ticks the box; in Latihan and Lembar soal, hitung
+// chooses operations, and tingkat=2 (leading zeros allowed) the level 2, any other level the
+// level 1.
 function ikutiAlamat() {
-  const alamat = window.location.hash;
-  const benih = /^#latihan=(\d+)(&|$)/.exec(alamat);
-  modeLatihan.checked = /^#latihan(=|&|$)/.test(alamat);
-  modeLembar.checked = /^#lembar(&|$)/.test(alamat);
-  modeKonversi.checked = !modeLatihan.checked && !modeLembar.checked;
-  langkah.checked = alamat === '#langkah';
+  const [kepala, ...bagian] = window.location.hash.slice(1).split('&');
+  const benih = /^latihan=(\d+)$/.exec(kepala);
+  modeLatihan.checked = /^latihan(=|$)/.test(kepala);
+  modeLembar.checked = kepala === 'lembar';
+  modeHitung.checked = kepala === 'hitung';
+  modeKonversi.checked = !modeLatihan.checked && !modeLembar.checked && !modeHitung.checked;
+  langkah.checked = kepala === 'langkah' || (modeHitung.checked && bagian.includes('langkah'));
   benihAlamat = benih && BigInt(benih[1]) < 2n ** 64n ? BigInt(benih[1]).toString() : null;
-  tingkat.value = /&tingkat=0*2$/.test(alamat) ? '2' : TINGKAT_DASAR;
+  const soal = modeLatihan.checked || modeLembar.checked;
+  jenis.value = soal && bagian.includes(JENIS_HITUNG) ? JENIS_HITUNG : JENIS_DASAR;
+  tingkat.value = soal && bagian.some((b) => /^tingkat=0*2$/.test(b)) ? '2' : TINGKAT_DASAR;
   tampilkanMode();
 }
 
-// The address as the controls set it; a seed the address gave stays while Latihan does.
+// The address as the controls set it, as #latihan=N&tingkat=2&hitung; a seed the address gave
+// stays while Latihan does.
 function tulisAlamat() {
   if (!modeLatihan.checked) {
     benihAlamat = null;
   }
-  const level = tingkat.value === TINGKAT_DASAR ? '' : `&tingkat=${tingkat.value}`;
+  const soal = (tingkat.value === TINGKAT_DASAR ? '' : `&tingkat=${tingkat.value}`) +
+    (jenis.value === JENIS_HITUNG ? `&${JENIS_HITUNG}` : '');
   const benih = benihAlamat === null ? '' : `=${benihAlamat}`;
-  const bagian = modeLatihan.checked ? `#latihan${benih}${level}`
-    : modeLembar.checked ? `#lembar${level}` : langkah.checked ? '#langkah' : '';
+  const bagian = modeLatihan.checked ? `#latihan${benih}${soal}`
+    : modeLembar.checked ? `#lembar${soal}`
+      : modeHitung.checked ? `#hitung${langkah.checked ? '&langkah' : ''}`
+        : langkah.checked ? '#langkah' : '';
   window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
   tampilkanMode();
 }
@@ -252,7 +272,8 @@ function tulisAlamat() {
 // Each change of the controls, or of the address, starts the program afresh; the focus stays
 // where it is, so that the mode's arrow keys go on working.
 ikutiAlamat();
-const semuaKontrol = [langkah, modeKonversi, modeLatihan, modeLembar, tingkat, ...kontrolCetakan];
+const semuaKontrol = [langkah, modeKonversi, modeHitung, modeLatihan, modeLembar, jenis, tingkat,
+  ...kontrolCetakan];
 for (const kontrol of semuaKontrol) {
   kontrol.addEventListener('change', () => {
     tulisAlamat();
@@ -260,8 +281,8 @@ for (const kontrol of semuaKontrol) {
   });
 }
 window.addEventListener('hashchange', () => {
-  const keadaan = () => [modeLatihan.checked, modeLembar.checked, langkah.checked, benihAlamat,
-    tingkat.value].join();
+  const keadaan = () => [modeHitung.checked, modeLatihan.checked, modeLembar.checked,
+    langkah.checked, benihAlamat, jenis.value, tingkat.value].join();
   const sebelum = keadaan();
   ikutiAlamat();
   if (keadaan() !== sebelum) {
