@@ -128,8 +128,8 @@ console.log(row(['  tavirel against the floor', '', '', '', ratio('floor').toFix
 
 // The page's parts, each gzipped on its own: the scripts in their order, then the rest.
 const scripts = [...html.matchAll(/<script[^>]*>([^]*?)<\/script>/g)].map((match) => match[1]);
-const parts = { 'wasm (deflated, base64)': scripts[0], 'wasm start-up': scripts[1],
-  'program (tavirel.js)': scripts[2], "page's code": scripts[3],
+const parts = { 'app set-up (served)': scripts[0], 'wasm (deflated, base64)': scripts[1],
+  'wasm start-up': scripts[2], 'program (tavirel.js)': scripts[3], "page's code": scripts[4],
   'HTML and CSS': html.replace(/(<script[^>]*>)[^]*?<\/script>/g, '$1</script>') };
 for (const [name, text] of Object.entries(parts)) {
   console.log(row([`  ${name}`, kib(gzipped(text))], widths));

@@ -1,7 +1,8 @@
 // Builds the page as one self-contained HTML file: page.html with its styles (page.css), the
-// program's JavaScript, its wasm (raw deflate, base64: gzip shrinks that to about the deflated
-// size, where plain base64 would cost a third more), the script that starts compiling it, and
-// the page's code bundled into one script, all inline. The same inputs give the same bytes.
+// script in its head that makes it an app when it is served (aplikasi.js), the program's
+// JavaScript, its wasm (raw deflate, base64: gzip shrinks that to about the deflated size,
+// where plain base64 would cost a third more), the script that starts compiling it, and the
+// page's code bundled into one script, all inline. The same inputs give the same bytes.
 // Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -34,11 +35,17 @@ const page = esbuild.buildSync({
 }).outputFiles[0].text;
 const wasm = deflateRawSync(readFileSync(program.replace(/\.js$/, '.wasm')), { level: 9 });
 
+// A script of this folder on its own, minified.
+function minified(file, options = {}) {
+  return inline(esbuild.transformSync(readFileSync(path.join(here, file), 'utf8'),
+    { minify: true, target: 'es2020', ...options }).code.trim(), file);
+}
+
 const parts = {
   STYLE: style.trim(),
+  APP: minified('aplikasi.js', { format: 'iife' }),
   WASM: wasm.toString('base64'),
-  START: inline(esbuild.transformSync(readFileSync(path.join(here, 'wasm-start.js'), 'utf8'),
-    { minify: true, target: 'es2020' }).code.trim(), 'wasm-start.js'),
+  START: minified('wasm-start.js'),
   PROGRAM: inline(readFileSync(program, 'utf8').trim(), program),
   PAGE: inline(page.trim(), 'page.js'),
 };
