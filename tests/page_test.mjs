@@ -26,22 +26,16 @@
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
 import { execFileSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { installedBrowsers, launchBrowser, report } from './browsers.mjs';
 
 const [modules, html] = process.argv.slice(2);
-const browsers = {
-  Chromium: ['/usr/bin/chromium', '/usr/bin/chromium-browser'].find(existsSync),
-  Firefox: ['/usr/bin/firefox-esr', '/usr/bin/firefox'].find(existsSync),
-};
-const installed = Object.keys(browsers).filter((name) => browsers[name]);
-if (installed.length === 0) {
-  console.log('Neither Chromium nor Firefox is installed');
-  process.exit(77);
-}
+const browsers = installedBrowsers();
+const installed = Object.keys(browsers);
 const require = createRequire(path.resolve(modules, '..', 'package.json'));
 const puppeteer = require('puppeteer-core');
 const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
@@ -68,20 +62,10 @@ function fail(message) {
 
 async function launch(name) {
   browserName = name;
-  const profile = mkdtempSync(path.join(tmpdir(), 'tavirel-page-'));
-  browser = await puppeteer.launch(name === 'Chromium' ? {
-    executablePath: browsers.Chromium,
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--allow-file-access-from-files'],
-  } : {
-    browser: 'firefox',
-    executablePath: browsers.Firefox,
-    headless: true,
-    userDataDir: profile,
-  });
-  return profile;
+  const launched = await launchBrowser(puppeteer, name, browsers[name],
+    ['--allow-file-access-from-files']);
+  browser = launched.browser;
+  return launched.profile;
 }
 
 // Opens the page in a new tab; every request that leaves the file (Firefox asks for a font of
@@ -837,9 +821,4 @@ for (const name of installed) {
     rmSync(profile, { recursive: true, force: true });
   }
 }
-for (const failure of failures) {
-  console.log(`FAIL: ${failure}`);
-}
-console.log(failures.length === 0 ? `page: all checks passed in ${installed.join(' and ')}`
-  : `page: ${failures.length} failed`);
-process.exit(failures.length === 0 ? 0 : 1);
+report('page', failures, installed);
