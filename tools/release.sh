@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds every release file into DIR, and nothing else: the Debian packages for amd64, arm64 and
-# armhf, the 64- and 32-bit Windows zips, the MSI, the page (tavirel-VERSION.html), the source
-# tarball of the last commit, and SHA256SUMS listing them.
+# armhf, the 64- and 32-bit Windows zips, the MSI, the page (tavirel-VERSION.html), the page's
+# folder for a web host as tavirel/ in tavirel-VERSION-web.zip, the source tarball of the last
+# commit, and SHA256SUMS listing them.
 # The packages are built from the tarball, unpacked afresh in build-release/, so a release
 # holds only what is committed and anyone can rebuild it from the tarball alone. Every file is
 # dated by the last commit, so each rebuild gives the same bytes.
@@ -40,7 +41,17 @@ cp "build-deb/$deb" "build-deb-arm64/$arm64" "build-deb-armhf/$armhf" \
     "$out/"
 cp build-web/tavirel.html "$out/$name.html"
 
+# The folder's entries in a fixed order, each rw-r--r--, dated as the packages are: by
+# SOURCE_DATE_EPOCH when the caller sets it, else by the commit, whose time git archive wrote
+# into cmake/source-date. Given SOURCE_DATE_EPOCH, cmake sets each entry's times of access
+# and change to it too; TZ=UTC0 fixes the zip's times, which are local.
+mkdir "$work/web-zip" && cp -R build-web/tavirel-web "$work/web-zip/tavirel"
+chmod 644 "$work/web-zip/tavirel"/*
+epoch=${SOURCE_DATE_EPOCH:-$(cat cmake/source-date)}
+(cd "$work/web-zip" && SOURCE_DATE_EPOCH=$epoch TZ=UTC0 \
+    cmake -E tar cf "$out/$name-web.zip" --format=zip $(LC_ALL=C ls -d tavirel/*))
+
 cd "$out"
 sha256sum "$deb" "$arm64" "$armhf" "$name-win64.zip" "$name-win32.zip" "$name.msi" "$name.html" \
-    "$name.tar.gz" >SHA256SUMS
+    "$name-web.zip" "$name.tar.gz" >SHA256SUMS
 cat SHA256SUMS
