@@ -519,14 +519,21 @@ async function operations() {
     fail('Lembar soal with operations: the address is not #lembar&hitung');
   }
   await axe(sheet, 'the sheets of operations');
-  // Printed, a written sum keeps its columns: its rows, read back by pdftotext, stand as the
-  // program writes them.
+  // Printed, each sheet starts a page, and a written sum keeps its columns: its rows, read back
+  // by pdftotext, stand as the program writes them.
   if (browserName === 'Chromium') {
     const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
     writeFileSync(path.join(work, 'sheets.pdf'), await sheet.pdf({ format: 'A4' }));
-    const text = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
-      { encoding: 'utf8' }).split('\n');
+    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
+      { encoding: 'utf8' });
     rmSync(work, { recursive: true, force: true });
+    const titles = /^Program Tavirel: (Lembar Soal|Kunci Jawaban)$/;
+    const firsts = printed.split('\f').map((page) => page.trim().split('\n')[0]);
+    const all = printed.split('\n').filter((line) => titles.test(line.trim()));
+    if (firsts.filter((first) => titles.test(first)).length !== 2 || all.length !== 2) {
+      fail(`the sheets of operations printed: the pages start ${JSON.stringify(firsts)}`);
+    }
+    const text = printed.split('\n');
     const title = text.findIndex((line) => line.trim() === 'Pengurangan oktal: kurangkan tiap kolom dari kanan');
     const block = text.slice(title + 1, title + 6);
     const indent = Math.min(...block.map((line) => line.search(/\S/)));
