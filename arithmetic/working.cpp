@@ -244,15 +244,14 @@ Parsial parsial(const Hitungan &h, int kolom) {
 
 // A multiplier of one digit gives the product at once; a longer one gives a partial product
 // for each of its digits, from the right, each shifted one column further left, the last
-// with the "+" that sums them.
+// with the "+" that sums them. No partial product, shifted by j, is wider than the product or
+// the multiplier: a times b is at least a times b's digit times basis^j, and where a is 0
+// each row is one digit, shifted less than b is long.
 void langkah_kali(const Hitungan &h) {
     const int basis = h.basis;
     const std::uint64_t hasil = std::uint64_t{h.a} * h.b;
     const int banyak = panjang(h.b, basis);
-    int lebar = std::max({panjang(h.a, basis), banyak, panjang(hasil, basis)});
-    for (int j = 0; banyak > 1 && j < banyak; ++j) {
-        lebar = std::max(lebar, parsial(h, j + 1).digit + j);
-    }
+    const int lebar = std::max({panjang(h.a, basis), banyak, panjang(hasil, basis)});
     mulai(judul_kali, basis, cara_kali);
     tulis_atas(0, h.a, h.b, basis, h.operasi, lebar);
     if (banyak > 1) {
