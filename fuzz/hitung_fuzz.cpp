@@ -6,6 +6,7 @@
 // sums and of long division check against the soal, and without it the run is the model's.
 #include "ending.h"
 #include "memory_console.h"
+#include "sections.h"
 
 #include "console/console.h"
 #include "dialogue/menu.h"
@@ -21,15 +22,6 @@
 namespace {
 
 using u64 = std::uint64_t;
-
-std::string angka(u64 n, unsigned basis, std::size_t lebar = 1) {
-    std::string teks;
-    do {
-        teks.insert(teks.begin(), "0123456789ABCDEF"[n % basis]);
-        n /= basis;
-    } while (n > 0);
-    return std::string(lebar > teks.size() ? lebar - teks.size() : 0, '0') + teks;
-}
 
 std::string nama(unsigned basis) {
     return basis == 2 ? "biner" : basis == 8 ? "oktal" : basis == 10 ? "desimal" : "heksadesimal";
@@ -82,7 +74,7 @@ std::string jawab(std::string_view baris, unsigned basis, std::vector<Soal> &soa
     };
     if (salah || potongan.size() != 3 || operasi(potongan[0]) || !operasi(potongan[1]) ||
         operasi(potongan[2])) {
-        return "Tulis soal seperti " + angka(11, basis) + " + " + angka(6, basis) +
+        return "Tulis soal seperti " + digit(11, basis) + " + " + digit(6, basis) +
                " (operasi: + - x :)\n";
     }
     u64 n[2];
@@ -118,17 +110,17 @@ std::string jawab(std::string_view baris, unsigned basis, std::vector<Soal> &soa
         std::string hasil;
         switch (op) {
         case '+':
-            hasil = angka(n[0] + n[1], b);
+            hasil = digit(n[0] + n[1], b);
             break;
         case '-':
-            hasil = n[0] < n[1] ? "-" + angka(n[1] - n[0], b) : angka(n[0] - n[1], b);
+            hasil = n[0] < n[1] ? "-" + digit(n[1] - n[0], b) : digit(n[0] - n[1], b);
             break;
         case 'x':
-            hasil = angka(n[0] * n[1], b);
+            hasil = digit(n[0] * n[1], b);
             break;
         default:
             hasil =
-                angka(n[0] / n[1], b) + (n[0] % n[1] != 0 ? " sisa " + angka(n[0] % n[1], b) : "");
+                digit(n[0] / n[1], b) + (n[0] % n[1] != 0 ? " sisa " + digit(n[0] % n[1], b) : "");
         }
         if (out.empty()) {
             soal.push_back({basis, n[0], op, n[1], hasil});
@@ -214,7 +206,7 @@ std::vector<std::string> baris_dari(std::string_view teks) {
 
 // n's numeral in basis right-aligned to lebar.
 std::string rata(u64 n, unsigned basis, std::size_t lebar) {
-    const std::string teks = angka(n, basis);
+    const std::string teks = digit(n, basis);
     return std::string(lebar - std::min(lebar, teks.size()), ' ') + teks;
 }
 
@@ -270,8 +262,8 @@ bool langkah_sah(std::string_view section, const Soal &s) {
         baris.back() != "Hasil: " + s.hasil) {
         return false;
     }
-    const std::string a = angka(s.a, s.basis);
-    const std::string b = angka(s.b, s.basis);
+    const std::string a = digit(s.a, s.basis);
+    const std::string b = digit(s.b, s.basis);
     if (s.operasi == ':') {
         // Each step "p : b = q sisa r", p = q b + r with q a digit; the first p is the shortest
         // beginning of a that is at least b, or a whole; each next p is r and a's next digit.
@@ -285,8 +277,8 @@ bool langkah_sah(std::string_view section, const Soal &s) {
         }
         u64 p = std::stoull(a.substr(0, diambil), nullptr, static_cast<int>(s.basis));
         for (std::size_t j = 1; j + 1 < baris.size(); ++j, ++diambil) {
-            if (baris[j] != angka(p, s.basis) + " : " + b + " = " + angka(p / s.b, s.basis) +
-                                " sisa " + angka(p % s.b, s.basis) ||
+            if (baris[j] != digit(p, s.basis) + " : " + b + " = " + digit(p / s.b, s.basis) +
+                                " sisa " + digit(p % s.b, s.basis) ||
                 p / s.b >= s.basis) {
                 return false;
             }
@@ -336,7 +328,7 @@ bool langkah_sah(std::string_view section, const Soal &s) {
         if (b.size() > 1) {
             for (std::size_t i = 0; i < b.size(); ++i, ++j) {
                 const unsigned d = nilai(b[b.size() - 1 - i]);
-                const std::string p = d == 0 ? std::string(a.size(), '0') : angka(s.a * d, s.basis);
+                const std::string p = d == 0 ? std::string(a.size(), '0') : digit(s.a * d, s.basis);
                 std::string harapan =
                     std::string(lebar - i - std::min(lebar - i, p.size()), ' ') + p;
                 if (i + 1 == b.size()) {
@@ -354,10 +346,10 @@ bool langkah_sah(std::string_view section, const Soal &s) {
     }
     const u64 hasil = s.operasi == '+' ? t + k : t - k;
     const std::string bawah =
-        s.operasi == '+' ? rata(hasil, s.basis, lebar) : angka(hasil, s.basis, lebar);
+        s.operasi == '+' ? rata(hasil, s.basis, lebar) : digit(hasil, s.basis, lebar);
     if (baris.size() <= j || baris[j] != bawah || bawah.size() != lebar ||
         (s.operasi == '+' && bawah[0] == ' ') ||
-        (s.operasi == '-' && lebar != angka(t, s.basis).size())) {
+        (s.operasi == '-' && lebar != digit(t, s.basis).size())) {
         return false;
     }
     return kolom_sah(baris, j + 1, tanda, bawah, s, t, k);

@@ -9,7 +9,7 @@
 #include <vector>
 
 // n's digits in basis, most significant first; with lebar, zeros first up to lebar digits.
-inline std::string digit(std::uint32_t n, unsigned basis, std::size_t lebar = 1) {
+inline std::string digit(std::uint64_t n, unsigned basis, std::size_t lebar = 1) {
     std::string teks;
     do {
         teks.insert(teks.begin(), "0123456789ABCDEF"[n % basis]);
