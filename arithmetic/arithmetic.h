@@ -1,11 +1,12 @@
 // The boundary between the dialogue and arithmetic in one base: a soal, its exact result, the
-// lines that write them, the working by the methods taught for each operation, and the entry
-// routine that asks for a soal and answers it.
+// lines that write them, the working by the methods taught for each operation, the entry
+// routine that asks for a soal and answers it, and the questions of operations.
 #pragma once
 
 #include "conversion/conversion.h"
 
 #include <cstdint>
+#include <string_view>
 
 // The four operations, each by the sign that a soal and the working write for it.
 enum class Operasi : char { tambah = '+', kurang = '-', kali = 'x', bagi = ':' };
@@ -43,3 +44,18 @@ void langkah_hitung(const Hitungan &hitungan);
 // Entry routine: prompts until it reads a right soal in basis, then writes its result in all
 // four bases, basis first, and with langkah its working.
 void operasi_hitung(int basis, bool langkah);
+
+// A question of operations, a kind of question as SoalKonversi describes: work out hitungan,
+// whose result is whole and not negative, in its base. It takes three draws: its kind, then
+// two for its numbers.
+struct SoalHitung {
+    Hitungan hitungan;
+
+    static constexpr std::string_view jenis = "hitung";
+    static SoalHitung berikut(std::uint64_t &keadaan, int tingkat);
+    void sambung_tugas(Baris &baris) const;
+    void sambung_prompt(Baris &baris) const;
+    bool periksa() const;
+    void sambung_jawaban(Baris &baris) const;
+    void langkah() const;
+};

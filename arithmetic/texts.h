@@ -66,3 +66,9 @@ inline constexpr std::string_view teks_hasil = "Hasil: ";
 // second number, the rule under the numbers.
 inline constexpr char tanda_kolom = '1';
 inline constexpr char tanda_garis = '-';
+
+// A question of the practice round and the sheets: its task, "Hitung oktal 155 - 76", and
+// the round's prompt, the task and " = ".
+inline constexpr std::string_view teks_hitung = "Hitung ";
+inline constexpr std::string_view teks_spasi = " ";
+inline constexpr std::string_view teks_akhir_hitung = " = ";

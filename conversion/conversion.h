@@ -1,5 +1,6 @@
 // The boundary between the rooms above and the conversions: the four entry routines and the
-// three printers they call; for the practice round, checking an answer and the working of one
+// three printers they call; the questions of conversions, with what every kind of question
+// shares: the draws, the levels and the directions; checking an answer and the working of one
 // conversion; the bases' names and result labels; and the lines put together with numbers in
 // them, through the one digit writer.
 #pragma once
@@ -64,6 +65,63 @@ bool baca_jawaban(int basis, std::uint32_t nilai);
 // from decimal, the divisions; to decimal, the weighting; between binary, octal and
 // hexadecimal, the expansion of the digits into bits and the grouping of bits into digits.
 void langkah_konversi(int dari, int ke, std::uint32_t nilai);
+
+// The questions of practice rounds and sheets come from SplitMix64, which every platform
+// computes alike, so that one seed gives one class the same questions everywhere. tarik gives
+// the next number from the state keadaan, all modulo 2^64.
+std::uint64_t tarik(std::uint64_t &keadaan);
+
+// The levels. A conversion asks the numbers from 1 to 255 at level 1 and from 256 to 65535 at
+// level 2; an operation adds and subtracts those, and multiplies and divides numbers up to
+// faktor_maks, 4 and 8 bits, so that at each level no number of the question passes 8 or 16
+// bits, but for a sum, which may take one more.
+inline constexpr int tingkat_dasar = 1;
+inline constexpr int tingkat_maks = 2;
+struct Rentang {
+    std::uint64_t min;
+    std::uint64_t maks;
+    std::uint64_t faktor_maks;
+};
+inline constexpr Rentang rentang_tingkat[tingkat_maks] = {{1, 255, 15}, {256, 65535, 255}};
+
+// The twelve directions of a conversion, in the order the first draw of a question picks them.
+struct Arah {
+    int dari;
+    int ke;
+};
+inline constexpr Arah arah_soal[] = {
+    {basis_desimal, basis_biner}, {basis_desimal, basis_oktal}, {basis_desimal, basis_heksa},
+    {basis_biner, basis_desimal}, {basis_biner, basis_oktal},   {basis_biner, basis_heksa},
+    {basis_oktal, basis_desimal}, {basis_oktal, basis_biner},   {basis_oktal, basis_heksa},
+    {basis_heksa, basis_desimal}, {basis_heksa, basis_biner},   {basis_heksa, basis_oktal},
+};
+
+// Appends a conversion's task, "Ubah desimal 62 ke oktal", with bilangan as dari writes it.
+void sambung_ubah(Baris &baris, int dari, std::string_view bilangan, int ke);
+
+// A kind of question, for the practice round and the sheets, is a type like this one: the
+// question, with
+// - jenis, the word for the kind in a header ("10 soal hitung, benih 42"), empty here;
+// - berikut, the next question that the draws from keadaan give at tingkat;
+// - sambung_tugas, its task, and sambung_prompt, the task and what leads to the answer;
+// - periksa, which reads the answer from the console, as baca_jawaban does, and judges it;
+// - sambung_jawaban, the right answer as a result line writes it;
+// - langkah, the working of the right answer.
+// A conversion question asks nilai, written in dari, in ke. It takes two draws: the
+// direction, then the value.
+struct SoalKonversi {
+    int dari;
+    int ke;
+    std::uint32_t nilai;
+
+    static constexpr std::string_view jenis = "";
+    static SoalKonversi berikut(std::uint64_t &keadaan, int tingkat);
+    void sambung_tugas(Baris &baris) const;
+    void sambung_prompt(Baris &baris) const;
+    bool periksa() const;
+    void sambung_jawaban(Baris &baris) const;
+    void langkah() const;
+};
 
 // Printers: each writes one labelled result line with n's 32-bit pattern in its base,
 // most significant digit first, so a negative n shows its two's complement.

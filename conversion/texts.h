@@ -74,3 +74,10 @@ inline constexpr std::string_view label_komplemen_dua = "Komplemen dua      : ";
 static_assert(label_tanpa_tanda.size() == panjang_label &&
               label_komplemen_satu.size() == panjang_label &&
               label_komplemen_dua.size() == panjang_label);
+
+// A question of the practice round and the sheets: its task, "Ubah desimal 62 ke oktal", and
+// the round's prompt, the task and " : ".
+inline constexpr std::string_view teks_ubah = "Ubah ";
+inline constexpr std::string_view teks_spasi = " ";
+inline constexpr std::string_view teks_ke = " ke ";
+inline constexpr std::string_view teks_akhir_tanya = " : ";

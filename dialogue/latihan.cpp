@@ -1,9 +1,11 @@
-// The practice round: the questions of soal.h, each answer checked and a wrong one explained.
+// The practice round: the questions of a kind, each answer checked and a wrong one explained.
+// Every kind's round is this one code; its calls to the kind are direct, as the web build
+// waits for input only along direct calls.
 #include "latihan.h"
 #include "menu.h"
-#include "soal.h"
 #include "texts.h"
 
+#include "arithmetic/arithmetic.h"
 #include "console/console.h"
 
 namespace {
@@ -22,36 +24,39 @@ void tulis_dua_angka(std::string_view awal, int a, std::string_view tengah, int 
 
 // Asks one question and judges the answer; true when it is right. A wrong one is answered
 // with the right answer and its working.
-bool tanya(const Soal &soal) {
+template <JenisSoal Soal> bool tanya(const Soal &soal) {
     Baris prompt{};
-    sambung_prompt(prompt, soal);
+    soal.sambung_prompt(prompt);
     tunggu_jawaban({prompt.teks, prompt.panjang});
-    if (baca_jawaban(soal.ke, soal.nilai)) {
+    if (soal.periksa()) {
         tulis_baris(teks_benar);
         return true;
     }
     Baris jawaban{};
     sambung(jawaban, teks_salah_jawaban);
-    sambung_angka(jawaban, soal.nilai, soal.ke);
+    soal.sambung_jawaban(jawaban);
     tulis(jawaban);
-    langkah_soal(soal);
+    soal.langkah();
     return false;
 }
 
 } // namespace
 
-void latihan(std::uint64_t benih, int banyak, int tingkat, bool hitung) {
+template <JenisSoal Soal> void latihan(std::uint64_t benih, int banyak, int tingkat) {
     for (;; ++benih) {
-        tulis_kepala(judul_latihan, banyak, benih, tingkat, hitung);
+        tulis_kepala(judul_latihan, banyak, benih, tingkat, Soal::jenis);
         std::uint64_t keadaan = benih;
         int benar = 0;
         for (int nomor = 1; nomor <= banyak; ++nomor) {
             tulis_baris();
             tulis_dua_angka(teks_soal, nomor, teks_dari, banyak);
-            benar += tanya(soal_berikut(keadaan, tingkat, hitung)) ? 1 : 0;
+            benar += tanya(Soal::berikut(keadaan, tingkat)) ? 1 : 0;
         }
         tulis_baris();
         tulis_dua_angka(teks_skor, benar, teks_dari, banyak, teks_skor_akhir);
         tanya_coba_lagi();
     }
 }
+
+template void latihan<SoalKonversi>(std::uint64_t, int, int);
+template void latihan<SoalHitung>(std::uint64_t, int, int);

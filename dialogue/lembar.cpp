@@ -1,48 +1,49 @@
-// The worksheets and their answer keys: the practice round's questions on paper.
+// The worksheets and their answer keys: the practice round's questions on paper, every kind's
+// sheets this one code.
 #include "lembar.h"
-#include "soal.h"
 #include "texts.h"
 
+#include "arithmetic/arithmetic.h"
 #include "console/console.h"
 
 namespace {
 
 // Starts question nomor: an empty line, then "1. Ubah desimal 62 ke oktal".
-void tulis_soal(int nomor, const Soal &soal) {
+template <JenisSoal Soal> void tulis_soal(int nomor, const Soal &soal) {
     tulis_baris();
     Baris baris{};
     sambung_angka(baris, static_cast<std::uint64_t>(nomor), basis_desimal);
     sambung(baris, teks_nomor);
-    sambung_soal(baris, soal);
+    soal.sambung_tugas(baris);
     tulis(baris);
 }
 
 // A worksheet: blanks for the student's name and class, and one for each answer.
-void tulis_lembar(const Cetakan &cetakan, std::uint64_t benih) {
-    tulis_kepala(judul_lembar, cetakan.banyak, benih, cetakan.tingkat, cetakan.hitung);
+template <JenisSoal Soal> void tulis_lembar(const Cetakan &cetakan, std::uint64_t benih) {
+    tulis_kepala(judul_lembar, cetakan.banyak, benih, cetakan.tingkat, Soal::jenis);
     tulis_baris();
     tulis_baris(teks_nama);
     tulis_baris(teks_kelas);
     std::uint64_t keadaan = benih;
     for (int nomor = 1; nomor <= cetakan.banyak; ++nomor) {
-        tulis_soal(nomor, soal_berikut(keadaan, cetakan.tingkat, cetakan.hitung));
+        tulis_soal(nomor, Soal::berikut(keadaan, cetakan.tingkat));
         tulis_baris(teks_jawaban_kosong);
     }
 }
 
 // An answer key: each answer as a result line writes it, and with langkah its working.
-void tulis_kunci(const Cetakan &cetakan, std::uint64_t benih) {
-    tulis_kepala(judul_kunci, cetakan.banyak, benih, cetakan.tingkat, cetakan.hitung);
+template <JenisSoal Soal> void tulis_kunci(const Cetakan &cetakan, std::uint64_t benih) {
+    tulis_kepala(judul_kunci, cetakan.banyak, benih, cetakan.tingkat, Soal::jenis);
     std::uint64_t keadaan = benih;
     for (int nomor = 1; nomor <= cetakan.banyak; ++nomor) {
-        const Soal soal = soal_berikut(keadaan, cetakan.tingkat, cetakan.hitung);
+        const Soal soal = Soal::berikut(keadaan, cetakan.tingkat);
         tulis_soal(nomor, soal);
         Baris jawaban{};
         sambung(jawaban, teks_jawaban);
-        sambung_angka(jawaban, soal.nilai, soal.ke);
+        soal.sambung_jawaban(jawaban);
         tulis(jawaban);
         if (cetakan.langkah) {
-            langkah_soal(soal);
+            soal.langkah();
         }
     }
 }
@@ -62,12 +63,15 @@ void tulis_untuk_siswa(const Cetakan &cetakan, void (*tulis_satu)(const Cetakan 
 
 } // namespace
 
-void tulis_cetakan(const Cetakan &cetakan) {
+template <JenisSoal Soal> void tulis_cetakan(const Cetakan &cetakan) {
     bool ada = false;
     if (cetakan.lembar) {
-        tulis_untuk_siswa(cetakan, tulis_lembar, ada);
+        tulis_untuk_siswa(cetakan, tulis_lembar<Soal>, ada);
     }
     if (cetakan.kunci) {
-        tulis_untuk_siswa(cetakan, tulis_kunci, ada);
+        tulis_untuk_siswa(cetakan, tulis_kunci<Soal>, ada);
     }
 }
+
+template void tulis_cetakan<SoalKonversi>(const Cetakan &);
+template void tulis_cetakan<SoalHitung>(const Cetakan &);

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "soal.h"
+
 #include <cstdint>
 
 // What a teacher prints (--lembar, --kunci): for each student a sheet of the practice round's
-// questions, conversions or with hitung operations, from the seeds benih, benih + 1, ...
-// (modulo 2^64).
+// questions of one kind, from the seeds benih, benih + 1, ... (modulo 2^64).
 struct Cetakan {
     std::uint64_t benih;
     int banyak;
     int tingkat;
-    bool hitung;
     int siswa;
     bool lembar;
     bool kunci;
@@ -18,7 +18,7 @@ struct Cetakan {
 
 // Writes the worksheets, when asked for, then the answer keys, with each answer's working
 // when asked for, a line holding only a form feed between any two sheets. Reads nothing.
-void tulis_cetakan(const Cetakan &cetakan);
+template <JenisSoal Soal> void tulis_cetakan(const Cetakan &cetakan);
 
 // The largest number of students.
 inline constexpr int siswa_maks = 100;

@@ -3,9 +3,9 @@
 #include "latihan.h"
 #include "lembar.h"
 #include "menu.h"
-#include "soal.h"
 #include "texts.h"
 
+#include "arithmetic/arithmetic.h"
 #include "console/console.h"
 #include "conversion/conversion.h"
 
@@ -149,6 +149,19 @@ Perintah baca_perintah(int argc, char **argv) {
     return perintah;
 }
 
+// Runs the practice round or writes the sheets, of the kind Soal, as perintah asks.
+template <JenisSoal Soal> void jalankan_soal(const Perintah &perintah) {
+    const std::uint64_t benih =
+        perintah.benih ? *perintah.benih : 1 + bilangan_acak() % benih_acak_maks;
+    const auto soal = static_cast<int>(perintah.soal.value_or(soal_bawaan));
+    const auto tingkat = static_cast<int>(perintah.tingkat.value_or(tingkat_dasar));
+    if (perintah.latihan) {
+        latihan<Soal>(benih, soal, tingkat);
+    }
+    tulis_cetakan<Soal>({benih, soal, tingkat, static_cast<int>(perintah.siswa.value_or(1)),
+                         perintah.lembar, perintah.kunci, perintah.langkah});
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -172,21 +185,15 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (perintah.latihan || perintah.lembar || perintah.kunci) {
-        const std::uint64_t benih =
-            perintah.benih ? *perintah.benih : 1 + bilangan_acak() % benih_acak_maks;
-        const auto soal = static_cast<int>(perintah.soal.value_or(soal_bawaan));
-        const auto tingkat = static_cast<int>(perintah.tingkat.value_or(tingkat_dasar));
-        if (perintah.latihan) {
-            latihan(benih, soal, tingkat, perintah.hitung);
+        if (perintah.hitung) {
+            jalankan_soal<SoalHitung>(perintah);
+        } else {
+            jalankan_soal<SoalKonversi>(perintah);
         }
-        tulis_cetakan({benih, soal, tingkat, perintah.hitung,
-                       static_cast<int>(perintah.siswa.value_or(1)), perintah.lembar,
-                       perintah.kunci, perintah.langkah});
         return 0;
     }
     if (perintah.hitung) {
         menu_hitung(perintah.langkah);
     }
-    tampilkan_langkah(perintah.langkah);
-    menu_utama();
+    menu_utama(perintah.langkah);
 }

@@ -6,7 +6,6 @@
 #include "console/console.h"
 #include "conversion/conversion.h"
 
-#include <iterator>
 #include <string_view>
 
 namespace {
@@ -15,15 +14,10 @@ namespace {
 constexpr std::string_view teks_huruf_pilihan = "AaBbCcDd";
 constexpr int basis_pilihan[] = {basis_desimal, basis_biner, basis_oktal, basis_heksa};
 
-// Runs what choice nomor (0 for A up to 3 for D) chooses: a conversion from its base, or with
-// hitung an operation in it. Every call is direct, as the web build waits for input only
-// along direct calls.
-void jalankan_pilihan(int nomor, bool hitung, bool langkah) {
-    if (hitung) {
-        operasi_hitung(basis_pilihan[nomor], langkah);
-        return;
-    }
-    switch (basis_pilihan[nomor]) {
+// What a choice runs in the converter: the entry routine of its base.
+void pilih_konversi(int basis, bool langkah) {
+    tampilkan_langkah(langkah);
+    switch (basis) {
     case basis_desimal:
         dari_desimal();
         break;
@@ -39,14 +33,13 @@ void jalankan_pilihan(int nomor, bool hitung, bool langkah) {
     }
 }
 
-// The menu loop: the banner, a choice, what it runs, then "try again?"; any other choice is
-// reported as wrong and the banner shown again.
-[[noreturn]] void jalankan_menu(const std::string_view (&banner)[std::size(teks_menu)], bool hitung,
-                                bool langkah) {
+// A dialogue's loop: its menu, a choice, then what the choice runs in its base (pilihan),
+// then "try again?"; any other choice is reported as wrong and the menu shown again. pilihan
+// is called directly, as the web build waits for input only along direct calls.
+template <void (*pilihan)(int basis, bool langkah)>
+[[noreturn]] void jalankan_menu(const Menu &menu, bool langkah) {
     for (;;) {
-        for (const std::string_view baris : banner) {
-            tulis_baris(baris);
-        }
+        tampil_menu(menu);
         const char pilih = baca_huruf(teks_prompt_pilihan);
         tulis_baris();
         const std::size_t nomor = teks_huruf_pilihan.find(pilih);
@@ -54,12 +47,18 @@ void jalankan_pilihan(int nomor, bool hitung, bool langkah) {
             lapor_salah();
             continue;
         }
-        jalankan_pilihan(static_cast<int>(nomor / 2), hitung, langkah);
+        pilihan(basis_pilihan[nomor / 2], langkah);
         tanya_coba_lagi();
     }
 }
 
 } // namespace
+
+void tampil_menu(const Menu &menu) {
+    for (const std::string_view baris : menu) {
+        tulis_baris(baris);
+    }
+}
 
 void tanya_coba_lagi() {
     for (;;) {
@@ -76,10 +75,10 @@ void tanya_coba_lagi() {
     }
 }
 
-void menu_utama() {
-    jalankan_menu(teks_menu, false, false);
+void menu_utama(bool langkah) {
+    jalankan_menu<pilih_konversi>(teks_menu, langkah);
 }
 
 void menu_hitung(bool langkah) {
-    jalankan_menu(teks_menu_hitung, true, langkah);
+    jalankan_menu<operasi_hitung>(teks_menu_hitung, langkah);
 }

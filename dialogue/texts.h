@@ -1,6 +1,7 @@
 // The texts of the menu loop, each exactly as shown, blanks included.
 #pragma once
 
+#include "menu.h"
 #include "version.h"
 
 #include <string_view>
@@ -9,7 +10,7 @@
 inline constexpr std::string_view teks_garis = "=============================================";
 
 // The banner and menu, one line each; the last is the empty line under the menu.
-inline constexpr std::string_view teks_menu[] = {
+inline constexpr Menu teks_menu = {
     "Program Tavirel",
     teks_garis,
     "A = Desimal ke Biner, Oktal, Heksadesimal ",
@@ -21,7 +22,7 @@ inline constexpr std::string_view teks_menu[] = {
 };
 
 // The banner and menu of the operations (--hitung): the base of the soal.
-inline constexpr std::string_view teks_menu_hitung[] = {
+inline constexpr Menu teks_menu_hitung = {
     "Program Tavirel: Operasi Hitung",
     teks_garis,
     "A = Desimal",
@@ -36,23 +37,18 @@ inline constexpr std::string_view teks_prompt_pilihan = "Masukkan Pilihan : ";
 inline constexpr std::string_view teks_coba_lagi = "Ingin coba lagi (Y/N) ? ";
 
 // The headers of the practice round (--latihan) and of the sheets (--lembar, --kunci): the
-// title between rules, then "10 soal, benih 42" under it, "10 soal hitung, benih 42" for
-// operations, with ", tingkat 2" at level 2.
+// title between rules, then "10 soal, benih 42" under it, with the kind's word for other kinds
+// than conversions, "10 soal hitung, benih 42", and ", tingkat 2" at level 2.
 inline constexpr std::string_view judul_latihan = "Program Tavirel: Latihan";
 inline constexpr std::string_view judul_lembar = "Program Tavirel: Lembar Soal";
 inline constexpr std::string_view judul_kunci = "Program Tavirel: Kunci Jawaban";
-inline constexpr std::string_view teks_soal_benih = " soal, benih ";
-inline constexpr std::string_view teks_soal_hitung_benih = " soal hitung, benih ";
+inline constexpr std::string_view teks_soal_kepala = " soal";
+inline constexpr std::string_view teks_sebelum_jenis = " ";
+inline constexpr std::string_view teks_benih = ", benih ";
 inline constexpr std::string_view teks_tingkat = ", tingkat ";
-// Each question: "Soal 1 dari 10", then the prompt "Ubah desimal 62 ke oktal : ", or for an
-// operation "Hitung oktal 155 - 76 = ".
+// Each question: "Soal 1 dari 10", then the kind's prompt.
 inline constexpr std::string_view teks_soal = "Soal ";
 inline constexpr std::string_view teks_dari = " dari ";
-inline constexpr std::string_view teks_ubah = "Ubah ";
-inline constexpr std::string_view teks_ke = " ke ";
-inline constexpr std::string_view teks_akhir_prompt = " : ";
-inline constexpr std::string_view teks_hitung = "Hitung ";
-inline constexpr std::string_view teks_akhir_hitung = " = ";
 // The answer judged: right, or wrong with the right answer, whose working follows.
 inline constexpr std::string_view teks_benar = "Benar!";
 inline constexpr std::string_view teks_salah_jawaban = "Salah. Jawaban yang benar: ";

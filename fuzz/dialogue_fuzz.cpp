@@ -201,10 +201,9 @@ bool buang_langkah(std::string &out) {
 // itself with status 0 and nothing on standard error.
 std::string jalankan(std::string_view masukan, bool langkah) {
     start_console(masukan);
-    tampilkan_langkah(langkah);
     int status = -1;
     try {
-        menu_utama();
+        menu_utama(langkah);
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }

@@ -10,6 +10,7 @@
 #include "memory_console.h"
 #include "sections.h"
 
+#include "arithmetic/arithmetic.h"
 #include "console/console.h"
 #include "conversion/texts.h"
 #include "dialogue/latihan.h"
@@ -336,7 +337,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     start_console(masukan);
     int status = -1;
     try {
-        latihan(benih, banyak, tingkat, hitung);
+        if (hitung) {
+            latihan<SoalHitung>(benih, banyak, tingkat);
+        }
+        latihan<SoalKonversi>(benih, banyak, tingkat);
     } catch (const Akhir &akhir) {
         status = akhir.status;
     }
