@@ -11,12 +11,10 @@
 
 namespace {
 
-// A number of a soal as it is read: its first bytes, to quote it; its length, counted up to
-// one past them, which is enough to tell that it is longer; whether a byte is not a digit of
-// the base; whether its value passed 2^32 - 1; and its value until then.
+// A number of a soal as it is read: its bytes as typed, to quote it; whether a byte is not a
+// digit of the base; whether its value passed 2^32 - 1; and its value until then.
 struct Angka {
-    char awal[kutip_maks];
-    std::size_t panjang;
+    Kutipan kutipan;
     bool bukan_digit;
     bool terlalu_besar;
     std::uint32_t nilai;
@@ -70,12 +68,7 @@ unsigned nilai_digit(int c) {
 }
 
 void tambah_byte(Angka &angka, int c, int basis) {
-    if (angka.panjang < kutip_maks) {
-        angka.awal[angka.panjang] = static_cast<char>(c);
-    }
-    if (angka.panjang <= kutip_maks) {
-        ++angka.panjang;
-    }
+    tambah_kutipan(angka.kutipan, c);
     const unsigned digit = nilai_digit(c);
     if (digit >= static_cast<unsigned>(basis)) {
         angka.bukan_digit = true;
@@ -115,17 +108,6 @@ void baca_byte(Bacaan &bacaan, int c, int basis) {
     }
 }
 
-// Writes teks, then the number as typed, by its first bytes when it is longer.
-void tulis_kutip(std::string_view teks, const Angka &angka) {
-    Baris baris{};
-    sambung(baris, teks);
-    sambung(baris, {angka.awal, angka.panjang < kutip_maks ? angka.panjang : kutip_maks});
-    if (angka.panjang > kutip_maks) {
-        sambung(baris, teks_terpotong);
-    }
-    tulis(baris);
-}
-
 // The soal that bacaan holds, or nothing, with its first fault written.
 std::optional<Hitungan> periksa(const Bacaan &bacaan, int basis) {
     if (bacaan.bentuk_salah || bacaan.potongan != 3) {
@@ -138,15 +120,11 @@ std::optional<Hitungan> periksa(const Bacaan &bacaan, int basis) {
     }
     for (const Angka &angka : bacaan.angka) {
         if (angka.bukan_digit) {
-            Baris awal{};
-            sambung(awal, teks_bukan_bilangan);
-            sambung(awal, nama_basis(basis));
-            sambung(awal, teks_titik_dua);
-            tulis_kutip({awal.teks, awal.panjang}, angka);
+            tulis_bukan_bilangan(basis, angka.kutipan);
             return std::nullopt;
         }
         if (angka.terlalu_besar) {
-            tulis_kutip(teks_lebih_32_bit, angka);
+            tulis_lebih_32_bit(angka.kutipan);
             return std::nullopt;
         }
     }

@@ -11,17 +11,11 @@ inline constexpr std::string_view teks_akhir_prompt = " : ";
 
 // A soal refused, by its first fault: its form, with an example in the chosen base
 // ("Tulis soal seperti 1011 + 110 (operasi: + - x :)", 11 + 6 in each base); a number's digit
-// ("Bukan bilangan biner: 1021") or size, the number quoted as typed, by its first 40 bytes
-// and "..." when it is longer; a division by zero.
+// or size, as the conversions write them; a division by zero.
 inline constexpr std::string_view teks_tulis_seperti = "Tulis soal seperti ";
 inline constexpr unsigned contoh_a = 11;
 inline constexpr unsigned contoh_b = 6;
 inline constexpr std::string_view teks_daftar_operasi = " (operasi: + - x :)";
-inline constexpr std::string_view teks_bukan_bilangan = "Bukan bilangan ";
-inline constexpr std::string_view teks_titik_dua = ": ";
-inline constexpr std::string_view teks_lebih_32_bit = "Lebih dari 32 bit: ";
-inline constexpr std::size_t kutip_maks = 40;
-inline constexpr std::string_view teks_terpotong = "...";
 inline constexpr std::string_view teks_bagi_nol = "Tidak bisa dibagi nol.";
 
 // A result: "-10", "14 sisa 2".
@@ -46,6 +40,7 @@ inline constexpr std::string_view teks_beri_minus = ", lalu beri tanda minus";
 // The column lines: "Kolom 2: 1 + 1 = 2, 2 - 2 = 0, tulis 0 simpan 1", "Kolom 2: 2 - 1
 // (dipinjam) - 5 tidak cukup, pinjam 1 dari kiri: 8 + 2 - 1 - 5 = 4, tulis 4".
 inline constexpr std::string_view teks_kolom = "Kolom ";
+inline constexpr std::string_view teks_titik_dua = ": ";
 inline constexpr std::string_view teks_tambah = " + ";
 inline constexpr std::string_view teks_kurang = " - ";
 inline constexpr std::string_view teks_sama_dengan = " = ";

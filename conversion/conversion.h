@@ -43,6 +43,26 @@ std::string_view nama_basis(int basis);
 // The label of a result line in basis: "Hasil biner        : ", all of one length.
 std::string_view label_hasil(int basis);
 
+// A number as typed, to quote in a fault: its first bytes, and its length counted up to one
+// past them, which is enough to tell that it is longer.
+inline constexpr std::size_t kutip_maks = 40;
+struct Kutipan {
+    char awal[kutip_maks];
+    std::size_t panjang;
+};
+
+// Appends the byte c to the number kutipan quotes.
+void tambah_kutipan(Kutipan &kutipan, int c);
+
+// Writes teks, then the number as typed: by its first 40 bytes, and "..." when it is longer.
+void tulis_kutip(std::string_view teks, const Kutipan &kutipan);
+
+// The faults of a number typed, each a line with the number quoted: a letter or digit that
+// is no digit of basis, "Bukan bilangan biner: 1021"; a value past 2^32 - 1, "Lebih dari 32
+// bit: 100000000".
+void tulis_bukan_bilangan(int basis, const Kutipan &kutipan);
+void tulis_lebih_32_bit(const Kutipan &kutipan);
+
 // Entry routines, one per menu choice. Each prompts until it gets a numeral in its base,
 // writes that value in the other bases, one result line each, and returns.
 void dari_desimal();
@@ -122,6 +142,42 @@ struct SoalKonversi {
     void sambung_jawaban(Baris &baris) const;
     void langkah() const;
 };
+
+// A number with a fraction part: bulat + pembilang / penyebut, pembilang below penyebut, and
+// penyebut a divisor of 2^48 or of 10^12, as a fraction of at most 48 bits or 12 decimal
+// digits has. Its fraction ends in decimal; in binary, octal and hexadecimal where penyebut
+// divides 2^48.
+struct Pecahan {
+    std::uint32_t bulat;
+    std::uint64_t pembilang;
+    std::uint64_t penyebut;
+};
+
+// A fraction that never ends in a base is written by this many digits, cut and not rounded: a
+// fraction of at most 12 decimal digits that ends in binary, octal or hexadecimal does so
+// within them.
+inline constexpr int digit_dipotong = 12;
+
+// Appends nilai in basis as a result line writes it: the whole part without leading zeros,
+// then, where the fraction is not zero, "," and its digits without zeros at the end; one that
+// never ends by its first 12 digits and "...".
+void sambung_pecahan(Baris &baris, const Pecahan &nilai, int basis);
+
+// Reads the next answer as baca_jawaban does, a numeral in basis that may go on with one ","
+// or "." and more digits of basis; true when its value is exactly nilai.
+bool baca_jawaban_pecahan(int basis, const Pecahan &nilai);
+
+// The working of nilai, typed in dari, after its result lines, a section for each of them in
+// their order: from decimal the whole part divided and the fraction multiplied by each base;
+// to decimal the weighting; then, from octal or hexadecimal, the expansion into bits; then the
+// grouping of bits into each base that is left. A value whose fraction is zero is worked as
+// the converter works a whole number that is not negative.
+void langkah_pecahan(int dari, const Pecahan &nilai);
+
+// The working of one conversion of nilai from dari to ke: from decimal its section; to decimal
+// the weighting; from binary the grouping; to binary the expansion; between octal and
+// hexadecimal the expansion, then the grouping.
+void langkah_konversi_pecahan(int dari, int ke, const Pecahan &nilai);
 
 // Printers: each writes one labelled result line with n's 32-bit pattern in its base,
 // most significant digit first, so a negative n shows its two's complement.

@@ -63,6 +63,37 @@ void tulis_langkah(Bilangan bilangan, int basis) {
 
 } // namespace
 
+void tambah_kutipan(Kutipan &kutipan, int c) {
+    if (kutipan.panjang < kutip_maks) {
+        kutipan.awal[kutipan.panjang] = static_cast<char>(c);
+    }
+    if (kutipan.panjang <= kutip_maks) {
+        ++kutipan.panjang;
+    }
+}
+
+void tulis_kutip(std::string_view teks, const Kutipan &kutipan) {
+    Baris baris{};
+    sambung(baris, teks);
+    sambung(baris, {kutipan.awal, kutipan.panjang < kutip_maks ? kutipan.panjang : kutip_maks});
+    if (kutipan.panjang > kutip_maks) {
+        sambung(baris, teks_terpotong);
+    }
+    tulis(baris);
+}
+
+void tulis_bukan_bilangan(int basis, const Kutipan &kutipan) {
+    Baris awal{};
+    sambung(awal, teks_bukan_bilangan);
+    sambung(awal, nama_basis(basis));
+    sambung(awal, teks_titik_dua);
+    tulis_kutip({awal.teks, awal.panjang}, kutipan);
+}
+
+void tulis_lebih_32_bit(const Kutipan &kutipan) {
+    tulis_kutip(teks_lebih_32_bit, kutipan);
+}
+
 void tampilkan_langkah(bool ya) {
     langkah = ya;
 }

@@ -135,3 +135,34 @@ bool baca_jawaban(int basis, std::uint32_t nilai) {
     }
     return sah && ada_digit && dibaca == nilai;
 }
+
+// The fraction typed is matched digit by digit with nilai's, which are worked out as they are
+// needed, so that an answer of any length takes the same memory.
+bool baca_jawaban_pecahan(int basis, const Pecahan &nilai) {
+    bool ada_digit = basis == basis_heksa && baca_awalan_heksa();
+    bool koma = false;
+    bool ada_pecahan = false;
+    bool sah = true;
+    std::uint32_t bulat = 0;
+    std::uint64_t sisa = nilai.pembilang;
+    for (int c = lihat_masukan(); !akhir_kata(c); c = lihat_masukan()) {
+        ambil_masukan();
+        if ((c == ',' || c == '.') && ada_digit && !koma) {
+            koma = true;
+            continue;
+        }
+        const int digit = nilai_digit(c);
+        sah = sah && digit >= 0 && digit < basis;
+        if (!sah) {
+            continue;
+        }
+        if (koma) {
+            ada_pecahan = true;
+            sah = static_cast<std::uint64_t>(digit) == digit_berikut(sisa, nilai.penyebut, basis);
+        } else {
+            ada_digit = true;
+            sah = tambah_digit(bulat, basis, digit, nilai.bulat);
+        }
+    }
+    return sah && ada_digit && koma == ada_pecahan && bulat == nilai.bulat && sisa == 0;
+}

@@ -1,5 +1,5 @@
 // What the conversion's files share beside the boundary: the digit table, the decimal result
-// line, the numeral readers and the working.
+// line, the numeral readers, the working and its pieces, and the digits of a fraction.
 #pragma once
 
 #include "conversion.h"
@@ -54,3 +54,36 @@ void langkah_kelompok(std::uint32_t pola, int basis);
 // langkah_komplemen: besar, from 1 to 2^31, in 32 bits, every bit inverted, then 1 added: the
 // pattern of -besar.
 void langkah_komplemen(std::uint32_t besar);
+
+// The pieces of the working that the sections of whole numbers and of fractions share.
+// The bits that one digit of basis 8 or 16 stands for: 3 or 4.
+int bit_per_digit(int basis);
+// Starts a section: an empty line, then its title.
+void mulai_bagian(std::string_view judul);
+// The title of an expansion into bits from basis 8 or 16: "Ke biner: ganti tiap digit dengan 3
+// bit".
+std::string_view judul_urai(int basis);
+// How many digits n has in basis; zero has one.
+int banyak_digit(std::uint64_t n, int basis);
+// Appends the last banyak digits of n in basis 8 or 16, most significant first, one blank
+// between them: each as its 3 or 4 bits (bit), or right-aligned in as many columns, so that
+// the digits and the bits of two rows stand one over the other.
+void sambung_deret(Baris &baris, std::uint64_t n, int banyak, int basis, bool bit);
+// The lines of a weighting section, one per digit of besar in basis: "F(15) x 16^7 =
+// 4026531840".
+void tulis_bobot(std::uint32_t besar, int basis);
+// The lines of a division section: besar divided by basis until nothing is left, one line per
+// division, and the remainders read from the bottom up.
+void tulis_bagi(std::uint32_t besar, int basis);
+// Appends the digit of a remainder nilai of 10 or more, " (F)", as a division line shows it;
+// nothing below 10.
+void sambung_huruf_sisa(Baris &baris, std::uint64_t nilai);
+
+// The next digit in basis of the fraction pembilang / penyebut; pembilang becomes what is
+// left of it. With pembilang below penyebut, the digit is below basis.
+inline std::uint64_t digit_berikut(std::uint64_t &pembilang, std::uint64_t penyebut, int basis) {
+    pembilang *= static_cast<std::uint64_t>(basis);
+    const std::uint64_t digit = pembilang / penyebut;
+    pembilang %= penyebut;
+    return digit;
+}

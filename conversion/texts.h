@@ -24,6 +24,13 @@ inline constexpr std::string_view label_heksa = "Hasil heksadesimal : ";
 static_assert(label_desimal.size() == panjang_label && label_biner.size() == panjang_label &&
               label_oktal.size() == panjang_label && label_heksa.size() == panjang_label);
 
+// A number typed refused, quoted as typed, by its first 40 bytes and "..." when it is longer:
+// "Bukan bilangan biner: 1021", "Lebih dari 32 bit: 100000000".
+inline constexpr std::string_view teks_bukan_bilangan = "Bukan bilangan ";
+inline constexpr std::string_view teks_titik_dua = ": ";
+inline constexpr std::string_view teks_lebih_32_bit = "Lebih dari 32 bit: ";
+inline constexpr std::string_view teks_terpotong = "...";
+
 // The working (--langkah). A division section: its title by base, one line per division, and
 // the digits read back.
 inline constexpr std::string_view judul_bagi_biner = "Ke biner: bagi dengan 2 berulang kali";
@@ -57,6 +64,7 @@ inline constexpr std::string_view teks_tutup = ")";
 inline constexpr std::string_view judul_urai_oktal = "Ke biner: ganti tiap digit dengan 3 bit";
 inline constexpr std::string_view judul_urai_heksa = "Ke biner: ganti tiap digit dengan 4 bit";
 inline constexpr std::string_view teks_tanpa_nol = "Tanpa nol di depan: ";
+inline constexpr std::string_view teks_antar_kelompok = " ";
 
 // A grouping section: its title by base, a row of the groups of bits, a row of their digits,
 // and the digits read.
@@ -81,3 +89,33 @@ inline constexpr std::string_view teks_ubah = "Ubah ";
 inline constexpr std::string_view teks_spasi = " ";
 inline constexpr std::string_view teks_ke = " ke ";
 inline constexpr std::string_view teks_akhir_tanya = " : ";
+
+// A number with a fraction part: the whole part, "," and the fraction, "10,625"; one that
+// never ends cut with "...".
+inline constexpr std::string_view teks_tanda_koma = ",";
+
+// The working of a fraction. From decimal: a section for each base, "Ke biner: bagian bulat
+// dibagi 2, bagian pecahan dikali 2", the divisions of the whole part, then a line for each
+// digit of the fraction, "0,625 x 2 = 1,25 -> 1", the fraction multiplied and its whole part
+// taken, "1,0" where the product is whole; the line "Tidak berakhir: dipotong setelah 12
+// angka" where the fraction does not end; the digits read, and the value.
+inline constexpr std::string_view teks_ke_basis = "Ke ";
+inline constexpr std::string_view teks_bagian_bulat_dibagi = ": bagian bulat dibagi ";
+inline constexpr std::string_view teks_bagian_pecahan_dikali = ", bagian pecahan dikali ";
+inline constexpr std::string_view teks_panah = " -> ";
+inline constexpr std::string_view teks_koma_nol = ",0";
+inline constexpr std::string_view teks_tidak_berakhir = "Tidak berakhir: dipotong setelah ";
+inline constexpr std::string_view teks_angka = " angka";
+inline constexpr std::string_view teks_dibaca_atas =
+    "Bagian bulat hasil kali dibaca dari atas ke bawah: ";
+inline constexpr std::string_view teks_hasil_pecahan = "Hasil: ";
+// To decimal, each digit of the fraction by its negative power, "A(10) x 16^-1 = 0,625".
+inline constexpr std::string_view teks_pangkat_minus = "^-";
+// The rows of an expansion and a grouping put a group that is just "," between the whole
+// part's groups and the fraction's; the bits are read "Tanpa nol di depan dan di belakang: ".
+inline constexpr std::string_view teks_kelompok_koma = " , ";
+inline constexpr std::string_view teks_tanpa_nol_pecahan = "Tanpa nol di depan dan di belakang: ";
+inline constexpr std::string_view judul_kelompok_pecahan_oktal =
+    "Ke oktal: kelompokkan 3 bit ke kiri dan ke kanan dari koma";
+inline constexpr std::string_view judul_kelompok_pecahan_heksa =
+    "Ke heksadesimal: kelompokkan 4 bit ke kiri dan ke kanan dari koma";

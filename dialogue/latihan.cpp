@@ -7,6 +7,7 @@
 
 #include "arithmetic/arithmetic.h"
 #include "console/console.h"
+#include "pecahan/pecahan.h"
 
 namespace {
 
@@ -60,3 +61,4 @@ template <JenisSoal Soal> void latihan(std::uint64_t benih, int banyak, int ting
 
 template void latihan<SoalKonversi>(std::uint64_t, int, int);
 template void latihan<SoalHitung>(std::uint64_t, int, int);
+template void latihan<SoalPecahan>(std::uint64_t, int, int);

@@ -5,6 +5,7 @@
 
 #include "arithmetic/arithmetic.h"
 #include "console/console.h"
+#include "pecahan/pecahan.h"
 
 namespace {
 
@@ -75,3 +76,4 @@ template <JenisSoal Soal> void tulis_cetakan(const Cetakan &cetakan) {
 
 template void tulis_cetakan<SoalKonversi>(const Cetakan &);
 template void tulis_cetakan<SoalHitung>(const Cetakan &);
+template void tulis_cetakan<SoalPecahan>(const Cetakan &);

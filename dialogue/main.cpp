@@ -8,6 +8,7 @@
 #include "arithmetic/arithmetic.h"
 #include "console/console.h"
 #include "conversion/conversion.h"
+#include "pecahan/pecahan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,11 +28,15 @@ constexpr int soal_bawaan = 10;
 // 999999.
 constexpr std::uint64_t benih_acak_maks = 999999;
 
+// The kinds of question and dialogue: conversions, operations (--hitung), fractions
+// (--pecahan).
+enum class Jenis { konversi, hitung, pecahan };
+
 // What the command line asks for. The numbers are those given, if any. alasan names the first
 // fault, if any, and salah is the argument or the number it is about.
 struct Perintah {
     bool langkah;
-    bool hitung;
+    Jenis jenis;
     bool bantuan;
     bool versi;
     bool latihan;
@@ -132,8 +137,12 @@ Perintah baca_perintah(int argc, char **argv) {
             }
         } else if (argumen == "--langkah" || argumen == "-l") {
             perintah.langkah = true;
-        } else if (argumen == "--hitung") {
-            perintah.hitung = true;
+        } else if (argumen == "--hitung" || argumen == "--pecahan") {
+            const Jenis jenis = argumen == "--hitung" ? Jenis::hitung : Jenis::pecahan;
+            if (perintah.jenis != Jenis::konversi && perintah.jenis != jenis) {
+                perintah.alasan = teks_hitung_dan_pecahan;
+            }
+            perintah.jenis = jenis;
         } else if (argumen == "--help" || argumen == "-h") {
             perintah.bantuan = true;
         } else if (argumen == "--version") {
@@ -185,15 +194,25 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (perintah.latihan || perintah.lembar || perintah.kunci) {
-        if (perintah.hitung) {
-            jalankan_soal<SoalHitung>(perintah);
-        } else {
+        switch (perintah.jenis) {
+        case Jenis::konversi:
             jalankan_soal<SoalKonversi>(perintah);
+            break;
+        case Jenis::hitung:
+            jalankan_soal<SoalHitung>(perintah);
+            break;
+        case Jenis::pecahan:
+            jalankan_soal<SoalPecahan>(perintah);
+            break;
         }
         return 0;
     }
-    if (perintah.hitung) {
+    switch (perintah.jenis) {
+    case Jenis::konversi:
+        menu_utama(perintah.langkah);
+    case Jenis::hitung:
         menu_hitung(perintah.langkah);
+    case Jenis::pecahan:
+        menu_pecahan(perintah.langkah);
     }
-    menu_utama(perintah.langkah);
 }

@@ -5,6 +5,7 @@
 #include "arithmetic/arithmetic.h"
 #include "console/console.h"
 #include "conversion/conversion.h"
+#include "pecahan/pecahan.h"
 
 #include <string_view>
 
@@ -81,4 +82,8 @@ void menu_utama(bool langkah) {
 
 void menu_hitung(bool langkah) {
     jalankan_menu<operasi_hitung>(teks_menu_hitung, langkah);
+}
+
+void menu_pecahan(bool langkah) {
+    jalankan_menu<konversi_pecahan>(teks_menu_pecahan, langkah);
 }

@@ -19,6 +19,11 @@ void tampil_menu(const Menu &menu);
 // result and, with langkah, its working, then "try again?", as in menu_utama.
 [[noreturn]] void menu_hitung(bool langkah);
 
+// The fractions' dialogue (--pecahan): the converter's menu, one number with or without a
+// fraction part in the base chosen, its result lines and, with langkah, its working, then "try
+// again?", as in menu_utama.
+[[noreturn]] void menu_pecahan(bool langkah);
+
 // Asks "try again?" after an empty line until the answer is Y, which clears the screen and
 // returns, or N, which ends the process with status 0. Any other answer is reported as wrong
 // and the question asked again.

@@ -33,6 +33,18 @@ inline constexpr Menu teks_menu_hitung = {
     "",
 };
 
+// The banner and menu of fractions (--pecahan): the converter's menu under its own title.
+inline constexpr Menu teks_menu_pecahan = {
+    "Program Tavirel: Bilangan Pecahan",
+    teks_menu[1],
+    teks_menu[2],
+    teks_menu[3],
+    teks_menu[4],
+    teks_menu[5],
+    teks_menu[6],
+    teks_menu[7],
+};
+
 inline constexpr std::string_view teks_prompt_pilihan = "Masukkan Pilihan : ";
 inline constexpr std::string_view teks_coba_lagi = "Ingin coba lagi (Y/N) ? ";
 
@@ -73,8 +85,9 @@ static_assert(teks_nama.size() == 8 + 30 && teks_kelas.size() == 8 + 30 &&
 // understood, each followed by the line teks_coba_bantuan.
 inline constexpr std::string_view teks_bantuan[] = {
     "Pemakaian: tavirel [OPSI]...",
-    "Mengubah bilangan bulat 32-bit antara desimal, biner, oktal dan heksadesimal",
-    "dalam dialog: pilih konversi dari menu, ketik bilangan, baca hasilnya.",
+    "Mengubah bilangan bulat 32-bit, atau dengan --pecahan bilangan pecahan seperti",
+    "10,625, antara desimal, biner, oktal dan heksadesimal dalam dialog: pilih",
+    "konversi dari menu, ketik bilangan, baca hasilnya.",
     "",
     "  -l, --langkah  tampilkan juga langkah pengerjaan setiap konversi: bobot",
     "                 digit, pembagian, pengelompokan bit dan komplemen dua",
@@ -82,6 +95,11 @@ inline constexpr std::string_view teks_bantuan[] = {
     "                 seperti 1011 + 110 (operasi: + - x :), baca hasilnya;",
     "                 dengan --langkah, beserta cara bersusunnya; dengan",
     "                 --latihan, --lembar atau --kunci, soal operasi hitung",
+    "      --pecahan  bilangan pecahan: ketik bilangan seperti 10,625 atau",
+    "                 1010,101, baca hasilnya yang tepat (yang tidak berakhir",
+    "                 dipotong setelah 12 angka, ditandai ...); dengan --langkah,",
+    "                 beserta langkahnya; dengan --latihan, --lembar atau",
+    "                 --kunci, soal bilangan pecahan",
     "      --latihan  berlatih: ubah sendiri bilangan yang ditanyakan; setiap",
     "                 jawaban diperiksa, dan yang salah diberi langkahnya",
     "      --lembar   tulis lembar soal latihan untuk dicetak, satu per siswa",
@@ -96,8 +114,9 @@ inline constexpr std::string_view teks_bantuan[] = {
     "      --tingkat=N",
     "                 tingkat soal: 1 untuk bilangan sampai 8 bit (bawaan), 2",
     "                 untuk bilangan sampai 16 bit; soal konversi tingkat 2",
-    "                 memakai bilangan 256 sampai 65535, dan hasil penjumlahan",
-    "                 bisa 1 bit lebih",
+    "                 memakai bilangan 256 sampai 65535, hasil penjumlahan bisa",
+    "                 1 bit lebih, dan bilangan pecahan punya separuh bitnya di",
+    "                 depan koma dan separuhnya di belakang",
     "  -h, --help     tampilkan bantuan ini, lalu keluar",
     "      --version  tampilkan versi, lalu keluar",
     "",
@@ -121,5 +140,7 @@ inline constexpr std::string_view teks_tanpa_latihan =
     "tavirel: opsi hanya berlaku dengan --latihan, --lembar atau --kunci: ";
 inline constexpr std::string_view teks_tanpa_lembar =
     "tavirel: opsi hanya berlaku dengan --lembar atau --kunci: ";
+inline constexpr std::string_view teks_hitung_dan_pecahan =
+    "tavirel: --hitung tidak bisa digabung dengan --pecahan: ";
 inline constexpr std::string_view teks_latihan_dan_lembar =
     "tavirel: --latihan tidak bisa digabung dengan --lembar atau --kunci: ";
