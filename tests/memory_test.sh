@@ -1,8 +1,9 @@
 #!/bin/sh
 # Peak memory stays bounded however long an answer is: a 256 MiB hexadecimal word, with and
-# without the working, 256 MiB of blanks before a menu choice, and soal lines of 256 MiB, one
-# with a number of leading zeros and one with a number too large, each run in under 32 MiB of
-# resident memory.
+# without the working, 256 MiB of blanks before a menu choice, soal lines of 256 MiB, one
+# with a number of leading zeros and one with a number too large, numbers with a fraction part
+# of 256 MiB, one with zeros at both ends and one with too many digits after the comma, and a
+# practice answer of 256 MiB, each run in under 32 MiB of resident memory.
 # Usage: memory_test.sh PROGRAM. Exits 77 (skipped) without GNU time.
 program=$1
 [ -x /usr/bin/time ] || { echo "GNU time (/usr/bin/time) is not installed"; exit 77; }
@@ -38,5 +39,13 @@ run() {
     run "a soal of 256 MiB" "Hasil biner        : 10" --hitung
 { printf 'B\n'; head -c $size /dev/zero | tr '\0' 1; printf ' x 1\n0 : 1\nn\n'; } |
     run "a soal of 256 MiB refused" "Lebih dari 32 bit: $(printf '%040d' 0 | tr 0 1)..." --hitung
+
+{ printf 'C\n'; head -c $size /dev/zero | tr '\0' 0; printf '7,4'; head -c $size /dev/zero | tr '\0' 0;
+    printf '\nn\n'; } |
+    run "a fraction of 256 MiB" "Hasil desimal      : 7,5" --pecahan
+{ printf 'B\n1,'; head -c $size /dev/zero | tr '\0' 1; printf '\n1\nn\n'; } |
+    run "a fraction of 256 MiB refused" "Lebih dari 48 angka di belakang koma: 1,$(printf '%038d' 0 | tr 0 1)..." --pecahan
+{ printf '3,2'; head -c $size /dev/zero | tr '\0' 0; printf '\n'; } |
+    run "a practice answer of 256 MiB" "Ubah desimal 3,25 ke oktal : Benar!" "--latihan --pecahan --benih=42 --soal=1"
 
 exit $failures
