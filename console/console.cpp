@@ -19,6 +19,25 @@ bool habis;
 // Whether standard output is a screen to clear, as it was when the console was readied.
 bool layar_terminal;
 
+// Whether text goes out as text in HTML is written, and whether the next line is left out if it
+// is empty.
+bool html;
+bool lewati_kosong;
+
+// What c is written as in HTML's text.
+std::string_view pengganti_html(const char &c) {
+    switch (c) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    default:
+        return {&c, 1};
+    }
+}
+
 // Whether a byte is at hand, reading the next block when none is.
 bool ada_masukan() {
     if (awal < isi) {
@@ -56,20 +75,32 @@ bool tulis_semua(Penulis tulis, const char *teks, std::size_t panjang) {
 
 } // namespace
 
-// A line and its end go out in one write. Each piece must be on the screen at once, so
-// nothing is kept back. A failure is never reported as success: the reason goes to standard
-// error.
+// A line and its end go out in one write when they fit the piece. Each piece must be on the
+// screen at once, so nothing is kept back. A failure is never reported as success: the reason
+// goes to standard error.
 void kirim(std::string_view teks, bool baris) {
     static char potongan[256];
-    bool terkirim;
-    if (baris && teks.size() < sizeof potongan) {
-        std::copy_n(teks.data(), teks.size(), potongan);
-        potongan[teks.size()] = '\n';
-        terkirim = tulis_semua(tulis_keluaran, potongan, teks.size() + 1);
-    } else {
-        terkirim = tulis_semua(tulis_keluaran, teks.data(), teks.size()) &&
-                   (!baris || tulis_semua(tulis_keluaran, "\n", 1));
+    std::size_t panjang = 0;
+    bool terkirim = true;
+    const auto keluarkan = [&] {
+        terkirim = terkirim && tulis_semua(tulis_keluaran, potongan, panjang);
+        panjang = 0;
+    };
+    const auto tambah = [&](std::string_view bagian) {
+        for (const char c : bagian) {
+            if (panjang == sizeof potongan) {
+                keluarkan();
+            }
+            potongan[panjang++] = c;
+        }
+    };
+    for (const char &c : teks) {
+        tambah(html ? pengganti_html(c) : std::string_view(&c, 1));
     }
+    if (baris) {
+        tambah("\n");
+    }
+    keluarkan();
     if (terkirim) {
         return;
     }
@@ -81,6 +112,8 @@ void siapkan_konsol() {
     awal = 0;
     isi = 0;
     habis = false;
+    html = false;
+    lewati_kosong = false;
     siapkan_platform();
     layar_terminal = keluaran_terminal();
 }
@@ -114,7 +147,23 @@ char baca_huruf(std::string_view prompt) {
 }
 
 void tulis_baris(std::string_view teks) {
-    kirim(teks, true);
+    const bool lewati = lewati_kosong && teks.empty();
+    lewati_kosong = false;
+    if (!lewati) {
+        kirim(teks, true);
+    }
+}
+
+void tulis_teks(std::string_view teks) {
+    kirim(teks, false);
+}
+
+void tulis_html(bool ya) {
+    html = ya;
+}
+
+void lewati_baris_kosong() {
+    lewati_kosong = true;
 }
 
 void tulis_galat(std::string_view teks, std::string_view tambahan) {

@@ -38,6 +38,16 @@ char baca_huruf(std::string_view prompt);
 // Writes teks and an end of line.
 void tulis_baris(std::string_view teks = {});
 
+// Writes teks with no end of line.
+void tulis_teks(std::string_view teks);
+
+// While ya, every &, < and > written goes out as &amp;, &lt; and &gt;, as text in HTML is
+// written. Off at start.
+void tulis_html(bool ya);
+
+// The next line written is left out if it is empty.
+void lewati_baris_kosong();
+
 // Writes teks, then tambahan, and an end of line to standard error as one line of at most 255
 // bytes. A failure there is not reported: there is nowhere left to report it.
 void tulis_galat(std::string_view teks, std::string_view tambahan = {});
