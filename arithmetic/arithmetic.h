@@ -47,15 +47,23 @@ void operasi_hitung(int basis, bool langkah);
 
 // A question of operations, a kind of question as SoalKonversi describes: work out hitungan,
 // whose result is whole and not negative, in its base. It takes three draws: its kind, then
-// two for its numbers.
+// two for its numbers. Its mistakes: by operation, the carries left out, each column's smaller
+// digit taken from its larger, the partial products not shifted, the zeros of the quotient
+// left out; then the digits in the opposite order.
 struct SoalHitung {
     Hitungan hitungan;
 
     static constexpr std::string_view jenis = "hitung";
+    static constexpr std::string_view nama = "hitung";
+    static constexpr int nomor = 1;
+    static constexpr bool jawaban_pecahan = false;
     static SoalHitung berikut(std::uint64_t &keadaan, int tingkat);
     void sambung_tugas(Baris &baris) const;
     void sambung_prompt(Baris &baris) const;
+    std::uint64_t identitas() const;
     bool periksa() const;
     void sambung_jawaban(Baris &baris) const;
+    int basis_jawaban() const;
+    void tulis_kesalahan(DaftarKesalahan &daftar) const;
     void langkah() const;
 };

@@ -23,6 +23,64 @@ std::uint64_t hasil(const Hitungan &hitungan) {
     return hitung(hitungan).besar;
 }
 
+// The value of a digit as the digit table writes it.
+std::uint32_t nilai_digit(char c) {
+    return static_cast<std::uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+}
+
+// The mistake of an operation's method, if it makes one: the numeral it gives and its reason.
+// a and b are the soal's numerals, the shorter with zeros in front up to the longer's length.
+void tambah_kesalahan_cara(DaftarKesalahan &daftar, const Hitungan &hitungan) {
+    const int basis = hitungan.basis;
+    Baris a{};
+    Baris b{};
+    sambung_angka(a, hitungan.a, basis);
+    sambung_angka(b, hitungan.b, basis);
+    const std::size_t lebar = a.panjang > b.panjang ? a.panjang : b.panjang;
+    a = {};
+    b = {};
+    sambung_angka(a, hitungan.a, basis, lebar, '0');
+    sambung_angka(b, hitungan.b, basis, lebar, '0');
+    Kesalahan &kesalahan = daftar.isi[daftar.banyak++];
+    kesalahan = {};
+    switch (hitungan.operasi) {
+    case Operasi::tambah:
+    case Operasi::kurang: {
+        const bool tambah = hitungan.operasi == Operasi::tambah;
+        sambung(kesalahan.alasan, tambah ? alasan_tanpa_simpanan : alasan_tanpa_pinjaman);
+        for (std::size_t i = 0; i < lebar; ++i) {
+            const std::uint32_t x = nilai_digit(a.teks[i]);
+            const std::uint32_t y = nilai_digit(b.teks[i]);
+            const std::uint32_t digit =
+                tambah ? (x + y) % static_cast<std::uint32_t>(basis) : (x > y ? x - y : y - x);
+            sambung_angka(kesalahan.angka, digit, basis);
+        }
+        break;
+    }
+    case Operasi::kali: {
+        sambung(kesalahan.alasan, alasan_tanpa_geser);
+        std::uint64_t jumlah = 0;
+        for (std::size_t i = 0; i < lebar; ++i) {
+            jumlah += std::uint64_t{hitungan.a} * nilai_digit(b.teks[i]);
+        }
+        sambung_angka(kesalahan.angka, jumlah, basis);
+        break;
+    }
+    case Operasi::bagi: {
+        sambung(kesalahan.alasan, alasan_tanpa_nol);
+        Baris hasil_bagi{};
+        sambung_angka(hasil_bagi, hasil(hitungan), basis);
+        sambung(kesalahan.angka, isi(hasil_bagi).substr(0, 1));
+        for (const char c : isi(hasil_bagi).substr(1)) {
+            if (c != '0') {
+                sambung(kesalahan.angka, {&c, 1});
+            }
+        }
+        break;
+    }
+    }
+}
+
 } // namespace
 
 SoalHitung SoalHitung::berikut(std::uint64_t &keadaan, int tingkat) {
@@ -76,4 +134,21 @@ void SoalHitung::sambung_jawaban(Baris &baris) const {
 
 void SoalHitung::langkah() const {
     langkah_hitung(hitungan);
+}
+
+std::uint64_t SoalHitung::identitas() const {
+    return static_cast<std::uint64_t>(hitungan.basis) << 56 |
+           static_cast<std::uint64_t>(hitungan.operasi) << 48 |
+           static_cast<std::uint64_t>(hitungan.a) << 24 | hitungan.b;
+}
+
+int SoalHitung::basis_jawaban() const {
+    return hitungan.basis;
+}
+
+void SoalHitung::tulis_kesalahan(DaftarKesalahan &daftar) const {
+    tambah_kesalahan_cara(daftar, hitungan);
+    Baris jawaban{};
+    sambung_jawaban(jawaban);
+    tambah_terbalik(daftar, isi(jawaban));
 }

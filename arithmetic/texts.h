@@ -67,3 +67,11 @@ inline constexpr char tanda_garis = '-';
 inline constexpr std::string_view teks_hitung = "Hitung ";
 inline constexpr std::string_view teks_spasi = " ";
 inline constexpr std::string_view teks_akhir_hitung = " = ";
+
+// The mistakes of a question, as wrong options of a multiple-choice question, by operation.
+inline constexpr std::string_view alasan_tanpa_simpanan =
+    "Simpanan tidak ditambahkan ke kolom berikutnya.";
+inline constexpr std::string_view alasan_tanpa_pinjaman =
+    "Pinjaman tidak dihitung: tiap kolom dikurangi yang kecil dari yang besar.";
+inline constexpr std::string_view alasan_tanpa_geser = "Hasil kali tiap digit tidak digeser ke kiri.";
+inline constexpr std::string_view alasan_tanpa_nol = "Angka 0 di hasil bagi tidak ditulis.";

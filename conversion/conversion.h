@@ -25,6 +25,11 @@ struct Baris {
 // Appends teks to baris.
 void sambung(Baris &baris, std::string_view teks);
 
+// What baris holds.
+inline std::string_view isi(const Baris &baris) {
+    return {baris.teks, baris.panjang};
+}
+
 // Appends n's digits in basis, most significant first, through the digit stack; zero is the
 // one digit 0. With lebar, isi comes first as often as it takes the digits to fill at least
 // lebar columns: blanks to right-align them, zeros to write a fixed number of digits.
@@ -119,13 +124,19 @@ inline constexpr Arah arah_soal[] = {
 // Appends a conversion's task, "Ubah desimal 62 ke oktal", with bilangan as dari writes it.
 void sambung_ubah(Baris &baris, int dari, std::string_view bilangan, int ke);
 
+struct DaftarKesalahan;
+
 // A kind of question, for the practice round and the sheets, is a type like this one: the
 // question, with
 // - jenis, the word for the kind in a header ("10 soal hitung, benih 42"), empty here;
+// - nama and nomor, the kind's name and number for multiple choice: "konversi" 0, "hitung" 1,
+//   "pecahan" 2; and jawaban_pecahan, whether its answers have a fraction part;
 // - berikut, the next question that the draws from keadaan give at tingkat;
 // - sambung_tugas, its task, and sambung_prompt, the task and what leads to the answer;
+// - identitas, a number that only questions of the same task share;
 // - periksa, which reads the answer from the console, as baca_jawaban does, and judges it;
-// - sambung_jawaban, the right answer as a result line writes it;
+// - sambung_jawaban, the right answer as a result line writes it, and basis_jawaban, its base;
+// - tulis_kesalahan, the mistakes students make in it, in the order they are tried;
 // - langkah, the working of the right answer.
 // A conversion question asks nilai, written in dari, in ke. It takes two draws: the
 // direction, then the value.
@@ -135,11 +146,17 @@ struct SoalKonversi {
     std::uint32_t nilai;
 
     static constexpr std::string_view jenis = "";
+    static constexpr std::string_view nama = "konversi";
+    static constexpr int nomor = 0;
+    static constexpr bool jawaban_pecahan = false;
     static SoalKonversi berikut(std::uint64_t &keadaan, int tingkat);
     void sambung_tugas(Baris &baris) const;
     void sambung_prompt(Baris &baris) const;
+    std::uint64_t identitas() const;
     bool periksa() const;
     void sambung_jawaban(Baris &baris) const;
+    int basis_jawaban() const;
+    void tulis_kesalahan(DaftarKesalahan &daftar) const;
     void langkah() const;
 };
 
@@ -178,6 +195,35 @@ void langkah_pecahan(int dari, const Pecahan &nilai);
 // the weighting; from binary the grouping; to binary the expansion; between octal and
 // hexadecimal the expansion, then the grouping.
 void langkah_konversi_pecahan(int dari, int ke, const Pecahan &nilai);
+
+// A mistake students make, as a wrong option of a multiple-choice question: the numeral it
+// gives, in the answer's base, and its reason. A question has at most four.
+struct Kesalahan {
+    Baris angka;
+    Baris alasan;
+};
+struct DaftarKesalahan {
+    Kesalahan isi[4];
+    int banyak;
+};
+
+// Adds the answer jawaban with its digits in the opposite order: "Urutan digit terbalik."
+void tambah_terbalik(DaftarKesalahan &daftar, std::string_view jawaban);
+
+// The mistakes of converting nilai from dari to ke, in the order they are tried. From decimal:
+// the remainders read from the top down, the number left in its digits. To decimal: the
+// weights taken from the left, every weight one place too high, the number left in its
+// digits. From binary: the bits grouped from the left, the number left in its digits, the
+// digits in the opposite order. To binary: each digit in fewer than 3 or 4 bits, the digits in
+// the opposite order. Between octal and hexadecimal: the number left in its digits, the digits
+// in the opposite order. A mistake whose numeral has a digit outside ke is none.
+void kesalahan_konversi(DaftarKesalahan &daftar, int dari, int ke, std::uint32_t nilai);
+
+// The mistakes of converting a fraction nilai from dari to ke: the fraction converted as if it
+// were a whole number; by direction, from decimal the products' whole parts and the remainders
+// each read the wrong way, from binary the fraction's bits grouped from the right, to binary
+// each digit of the fraction in fewer than 3 or 4 bits; the number left in its digits.
+void kesalahan_pecahan(DaftarKesalahan &daftar, int dari, int ke, const Pecahan &nilai);
 
 // Printers: each writes one labelled result line with n's 32-bit pattern in its base,
 // most significant digit first, so a negative n shows its two's complement.

@@ -50,3 +50,15 @@ void SoalKonversi::sambung_jawaban(Baris &baris) const {
 void SoalKonversi::langkah() const {
     langkah_konversi(dari, ke, nilai);
 }
+
+std::uint64_t SoalKonversi::identitas() const {
+    return static_cast<std::uint64_t>(dari) << 40 | static_cast<std::uint64_t>(ke) << 32 | nilai;
+}
+
+int SoalKonversi::basis_jawaban() const {
+    return ke;
+}
+
+void SoalKonversi::tulis_kesalahan(DaftarKesalahan &daftar) const {
+    kesalahan_konversi(daftar, dari, ke, nilai);
+}

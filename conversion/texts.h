@@ -119,3 +119,30 @@ inline constexpr std::string_view judul_kelompok_pecahan_oktal =
     "Ke oktal: kelompokkan 3 bit ke kiri dan ke kanan dari koma";
 inline constexpr std::string_view judul_kelompok_pecahan_heksa =
     "Ke heksadesimal: kelompokkan 4 bit ke kiri dan ke kanan dari koma";
+
+// The mistakes that wrong options of a multiple-choice question stand for, each with its
+// reason, a sentence: "Bilangan soal belum diubah ke oktal.", "Digit paling kanan berbobot 8^0
+// = 1.", "Tiap digit harus menjadi 3 bit.", "Digit di belakang koma berbobot 2^-1, 2^-2, dan
+// seterusnya.", "Bagian pecahan diubah seperti bilangan bulat; kalikan dengan 8 berulang kali."
+inline constexpr std::string_view alasan_sisa_terbalik = "Sisa pembagian dibaca dari bawah ke atas.";
+inline constexpr std::string_view alasan_belum_diubah = "Bilangan soal belum diubah ke ";
+inline constexpr std::string_view alasan_bobot_dari_kiri =
+    "Bobot digit dimulai dari kanan, dengan bobot 1.";
+inline constexpr std::string_view alasan_bobot_kanan = "Digit paling kanan berbobot ";
+inline constexpr std::string_view alasan_pangkat_nol = "^0 = 1";
+inline constexpr std::string_view alasan_kelompok_kiri =
+    "Bit dikelompokkan dari kiri; mulailah dari kanan.";
+inline constexpr std::string_view alasan_urutan_terbalik = "Urutan digit terbalik.";
+inline constexpr std::string_view alasan_tiap_digit = "Tiap digit harus menjadi ";
+inline constexpr std::string_view alasan_bit = " bit";
+inline constexpr std::string_view alasan_pecahan_bulat =
+    "Bagian pecahan diubah seperti bilangan bulat";
+inline constexpr std::string_view alasan_kalikan = "; kalikan dengan ";
+inline constexpr std::string_view alasan_berulang = " berulang kali";
+inline constexpr std::string_view alasan_bobot_koma = "Digit di belakang koma berbobot ";
+inline constexpr std::string_view alasan_pangkat_minus_satu = "^-1, ";
+inline constexpr std::string_view alasan_pangkat_minus_dua = "^-2, dan seterusnya";
+inline constexpr std::string_view alasan_hasil_kali_terbalik =
+    "Bagian bulat hasil kali dibaca dari atas ke bawah.";
+inline constexpr std::string_view alasan_bit_pecahan = "Bit pecahan dikelompokkan dari koma ke kanan.";
+inline constexpr std::string_view teks_titik = ".";

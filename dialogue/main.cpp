@@ -3,6 +3,7 @@
 #include "latihan.h"
 #include "lembar.h"
 #include "menu.h"
+#include "moodle.h"
 #include "texts.h"
 
 #include "arithmetic/arithmetic.h"
@@ -42,6 +43,8 @@ struct Perintah {
     bool latihan;
     bool lembar;
     bool kunci;
+    bool pilihan;
+    bool moodle;
     std::optional<std::uint64_t> soal;
     std::optional<std::uint64_t> benih;
     std::optional<std::uint64_t> siswa;
@@ -52,7 +55,7 @@ struct Perintah {
 
 // An option that takes a number, as "--nama=N" or as "--nama" followed by "N": its range, the
 // text that refuses a number outside it, whether --latihan is enough for it or it needs
-// --lembar or --kunci, and where its number goes.
+// --lembar, --kunci or --moodle, and where its number goes.
 struct OpsiBilangan {
     std::string_view nama;
     std::uint64_t min;
@@ -104,19 +107,29 @@ bool ada(int argc, char **argv, std::string_view nama) {
                        [nama](const char *argumen) { return std::string_view(argumen) == nama; });
 }
 
-// Reads the arguments up to the first that is wrong. An option with a number is wrong where it
-// stands when what it is for is nowhere on the command line; --lembar or --kunci, the first of
-// them, when --latihan is anywhere.
+// Whether argumen is one of those that --moodle cannot go with.
+bool bukan_untuk_moodle(std::string_view argumen) {
+    return argumen == "--latihan" || argumen == "--lembar" || argumen == "--kunci" ||
+           argumen == "--pilihan";
+}
+
+// Reads the arguments up to the first that is wrong. An option is wrong where it stands when
+// what it is for is nowhere on the command line; --lembar or --kunci, the first of them, when
+// --latihan is anywhere; --latihan, --lembar, --kunci or --pilihan, the first of them, when
+// --moodle is anywhere, which is the fault named where it falls on the same argument as another.
 Perintah baca_perintah(int argc, char **argv) {
     Perintah perintah{};
     perintah.latihan = ada(argc, argv, "--latihan");
     perintah.lembar = ada(argc, argv, "--lembar");
     perintah.kunci = ada(argc, argv, "--kunci");
-    const bool cetakan = perintah.lembar || perintah.kunci;
+    perintah.moodle = ada(argc, argv, "--moodle");
+    const bool cetakan = perintah.lembar || perintah.kunci || perintah.moodle;
     for (int i = 1; i < argc && perintah.alasan.empty(); ++i) {
         const std::string_view argumen = argv[i];
         perintah.salah = argumen;
-        if (const OpsiBilangan *opsi = opsi_bilangan(argumen)) {
+        if (perintah.moodle && bukan_untuk_moodle(argumen)) {
+            perintah.alasan = teks_moodle_dan_lain;
+        } else if (const OpsiBilangan *opsi = opsi_bilangan(argumen)) {
             std::string_view bilangan = argumen;
             bilangan.remove_prefix(std::min(argumen.size(), opsi->nama.size() + 1));
             if (argumen == opsi->nama && i + 1 < argc) {
@@ -124,7 +137,7 @@ Perintah baca_perintah(int argc, char **argv) {
             }
             const auto nilai = baca_bilangan(bilangan, *opsi);
             if (opsi->hanya_cetakan && !cetakan) {
-                perintah.alasan = teks_tanpa_lembar;
+                perintah.alasan = teks_tanpa_cetakan;
             } else if (!cetakan && !perintah.latihan) {
                 perintah.alasan = teks_tanpa_latihan;
             } else if (bilangan.empty()) {
@@ -151,7 +164,12 @@ Perintah baca_perintah(int argc, char **argv) {
             if (perintah.latihan) {
                 perintah.alasan = teks_latihan_dan_lembar;
             }
-        } else if (argumen != "--latihan") {
+        } else if (argumen == "--pilihan") {
+            perintah.pilihan = true;
+            if (!perintah.lembar && !perintah.kunci) {
+                perintah.alasan = teks_tanpa_lembar;
+            }
+        } else if (argumen != "--latihan" && argumen != "--moodle") {
             perintah.alasan = argumen.starts_with('-') ? teks_opsi_salah : teks_argumen_salah;
         }
     }
@@ -167,8 +185,19 @@ template <JenisSoal Soal> void jalankan_soal(const Perintah &perintah) {
     if (perintah.latihan) {
         latihan<Soal>(benih, soal, tingkat);
     }
-    tulis_cetakan<Soal>({benih, soal, tingkat, static_cast<int>(perintah.siswa.value_or(1)),
-                         perintah.lembar, perintah.kunci, perintah.langkah});
+    const Cetakan cetakan{benih,
+                          soal,
+                          tingkat,
+                          static_cast<int>(perintah.siswa.value_or(1)),
+                          perintah.lembar,
+                          perintah.kunci,
+                          perintah.langkah,
+                          perintah.pilihan};
+    if (perintah.moodle) {
+        tulis_moodle<Soal>(cetakan);
+    } else {
+        tulis_cetakan<Soal>(cetakan);
+    }
 }
 
 } // namespace
@@ -193,7 +222,7 @@ int main(int argc, char **argv) {
         }
         return 0;
     }
-    if (perintah.latihan || perintah.lembar || perintah.kunci) {
+    if (perintah.latihan || perintah.lembar || perintah.kunci || perintah.moodle) {
         switch (perintah.jenis) {
         case Jenis::konversi:
             jalankan_soal<SoalKonversi>(perintah);

@@ -4,7 +4,7 @@
 #include "console/console.h"
 
 void tulis_kepala(std::string_view judul, int banyak, std::uint64_t benih, int tingkat,
-                  std::string_view jenis) {
+                  std::string_view jenis, std::optional<std::uint64_t> sampai) {
     tulis_baris(judul);
     tulis_baris(teks_garis);
     Baris baris{};
@@ -16,6 +16,10 @@ void tulis_kepala(std::string_view judul, int banyak, std::uint64_t benih, int t
     }
     sambung(baris, teks_benih);
     sambung_angka(baris, benih, basis_desimal);
+    if (sampai) {
+        sambung(baris, teks_sampai);
+        sambung_angka(baris, *sampai, basis_desimal);
+    }
     if (tingkat != tingkat_dasar) {
         sambung(baris, teks_tingkat);
         sambung_angka(baris, static_cast<std::uint64_t>(tingkat), basis_desimal);

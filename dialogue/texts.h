@@ -77,9 +77,68 @@ inline constexpr std::string_view teks_nomor = ". ";
 inline constexpr std::string_view teks_jawaban = "   Jawaban: ";
 inline constexpr std::string_view teks_jawaban_kosong = "   Jawaban: ________________________";
 inline constexpr std::string_view teks_ganti_halaman = "\f";
+// Multiple choice: each option on a line of its own, three blanks in, "   a. 77", and a key's
+// answer by its letter, "   Jawaban: c. 76".
+inline constexpr std::string_view teks_opsi = "   ";
+inline constexpr std::string_view huruf_opsi = "abcde";
+// The key table of a class: its title, the header with the last seed, "12 soal, benih 42
+// sampai 43", then for each student "benih 42" and the letters, ten a line, each
+// "  1.c", the question's number in three columns, joined by one blank.
+inline constexpr std::string_view judul_tabel = "Program Tavirel: Tabel Kunci";
+inline constexpr std::string_view teks_sampai = " sampai ";
+inline constexpr std::string_view teks_benih_siswa = "benih ";
+inline constexpr std::string_view teks_titik_huruf = ".";
+inline constexpr std::string_view teks_antar_huruf = " ";
+inline constexpr std::size_t lebar_nomor_tabel = 3;
+inline constexpr int huruf_per_baris = 10;
 static_assert(teks_nama.size() == 8 + 30 && teks_kelas.size() == 8 + 30 &&
               teks_jawaban_kosong.size() == teks_jawaban.size() + 24 &&
               teks_jawaban_kosong.starts_with(teks_jawaban));
+
+// Multiple choice: the reason of a wrong option that is a slip, not a mistake of method.
+inline constexpr std::string_view alasan_periksa = "Periksa lagi hitungannya.";
+
+// The Moodle question bank (--moodle), in Moodle XML. A category of its own,
+// "$course$/top/tavirel/konversi tingkat 1/benih 42", then each question: its name, "benih 42
+// soal 1", its task as a paragraph, its working in a <pre> block as general feedback, its
+// settings (one right answer, the options in the given order numbered a to e, a grade of 1, no
+// penalty), and its options, the right one at 100 with the feedback "Benar.", each wrong one
+// at 0 with its reason.
+inline constexpr std::string_view xml_awal[] = {
+    R"(<?xml version="1.0" encoding="UTF-8"?>)",
+    "<quiz>",
+    R"(<question type="category">)",
+};
+inline constexpr std::string_view xml_kategori_awal = "<category><text>$course$/top/tavirel/";
+inline constexpr std::string_view xml_tingkat = " tingkat ";
+inline constexpr std::string_view xml_kategori_benih = "/benih ";
+inline constexpr std::string_view xml_kategori_akhir = "</text></category>";
+inline constexpr std::string_view xml_kategori_tutup = "</question>";
+inline constexpr std::string_view xml_pertanyaan = R"(<question type="multichoice">)";
+inline constexpr std::string_view xml_nama_awal = "<name><text>";
+inline constexpr std::string_view xml_soal_ke = " soal ";
+inline constexpr std::string_view xml_nama_akhir = "</text></name>";
+inline constexpr std::string_view xml_tugas_awal =
+    R"(<questiontext format="html"><text><![CDATA[<p>)";
+inline constexpr std::string_view xml_tugas_akhir = "</p>]]></text></questiontext>";
+inline constexpr std::string_view xml_umpan_awal =
+    R"(<generalfeedback format="html"><text><![CDATA[<pre>)";
+inline constexpr std::string_view xml_umpan_akhir = "</pre>]]></text></generalfeedback>";
+inline constexpr std::string_view xml_pengaturan[] = {
+    "<defaultgrade>1</defaultgrade>",
+    "<penalty>0</penalty>",
+    "<hidden>0</hidden>",
+    "<single>true</single>",
+    "<shuffleanswers>0</shuffleanswers>",
+    "<answernumbering>abc</answernumbering>",
+};
+inline constexpr std::string_view xml_opsi_benar = R"(<answer fraction="100" format="html"><text>)";
+inline constexpr std::string_view xml_opsi_salah = R"(<answer fraction="0" format="html"><text>)";
+inline constexpr std::string_view xml_opsi_alasan = R"(</text><feedback format="html"><text>)";
+inline constexpr std::string_view xml_opsi_akhir = "</text></feedback></answer>";
+inline constexpr std::string_view teks_benar_moodle = "Benar.";
+inline constexpr std::string_view xml_pertanyaan_akhir = "</question>";
+inline constexpr std::string_view xml_akhir = "</quiz>";
 
 // The command line: --help's text, --version's, and the answers to an argument that is not
 // understood, each followed by the line teks_coba_bantuan.
@@ -105,6 +164,12 @@ inline constexpr std::string_view teks_bantuan[] = {
     "      --lembar   tulis lembar soal latihan untuk dicetak, satu per siswa",
     "      --kunci    tulis kunci jawaban lembar itu (dengan --langkah, beserta",
     "                 langkah pengerjaannya)",
+    "      --pilihan  dengan --lembar atau --kunci: soal pilihan ganda, lima",
+    "                 pilihan a sampai e; kunci memberi huruf jawabannya, lalu",
+    "                 tabel kunci seluruh kelas",
+    "      --moodle   tulis bank soal pilihan ganda untuk diimpor ke Moodle",
+    "                 (format Moodle XML), beserta langkah pengerjaan dan alasan",
+    "                 tiap pilihan yang salah; soalnya seperti pada lembar",
     "      --soal=N   N soal dalam satu putaran latihan atau satu lembar, 1 sampai",
     "                 100 (bawaan 10)",
     "      --benih=N  benih soal, 0 sampai 18446744073709551615; benih yang sama",
@@ -137,9 +202,13 @@ inline constexpr std::string_view teks_benih_salah =
 inline constexpr std::string_view teks_tingkat_salah = "tavirel: tingkat harus 1 atau 2: ";
 inline constexpr std::string_view teks_siswa_salah = "tavirel: banyak siswa harus 1 sampai 100: ";
 inline constexpr std::string_view teks_tanpa_latihan =
-    "tavirel: opsi hanya berlaku dengan --latihan, --lembar atau --kunci: ";
+    "tavirel: opsi hanya berlaku dengan --latihan, --lembar, --kunci atau --moodle: ";
+inline constexpr std::string_view teks_tanpa_cetakan =
+    "tavirel: opsi hanya berlaku dengan --lembar, --kunci atau --moodle: ";
 inline constexpr std::string_view teks_tanpa_lembar =
     "tavirel: opsi hanya berlaku dengan --lembar atau --kunci: ";
+inline constexpr std::string_view teks_moodle_dan_lain =
+    "tavirel: --moodle tidak bisa digabung dengan --latihan, --lembar, --kunci atau --pilihan: ";
 inline constexpr std::string_view teks_hitung_dan_pecahan =
     "tavirel: --hitung tidak bisa digabung dengan --pecahan: ";
 inline constexpr std::string_view teks_latihan_dan_lembar =

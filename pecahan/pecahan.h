@@ -22,10 +22,16 @@ struct SoalPecahan {
     Pecahan nilai;
 
     static constexpr std::string_view jenis = "pecahan";
+    static constexpr std::string_view nama = "pecahan";
+    static constexpr int nomor = 2;
+    static constexpr bool jawaban_pecahan = true;
     static SoalPecahan berikut(std::uint64_t &keadaan, int tingkat);
     void sambung_tugas(Baris &baris) const;
     void sambung_prompt(Baris &baris) const;
+    std::uint64_t identitas() const;
     bool periksa() const;
     void sambung_jawaban(Baris &baris) const;
+    int basis_jawaban() const;
+    void tulis_kesalahan(DaftarKesalahan &daftar) const;
     void langkah() const;
 };

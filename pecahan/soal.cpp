@@ -35,3 +35,16 @@ void SoalPecahan::sambung_jawaban(Baris &baris) const {
 void SoalPecahan::langkah() const {
     langkah_konversi_pecahan(dari, ke, nilai);
 }
+
+std::uint64_t SoalPecahan::identitas() const {
+    return static_cast<std::uint64_t>(dari) << 56 | static_cast<std::uint64_t>(ke) << 48 |
+           static_cast<std::uint64_t>(nilai.bulat) << 32 | nilai.pembilang << 16 | nilai.penyebut;
+}
+
+int SoalPecahan::basis_jawaban() const {
+    return ke;
+}
+
+void SoalPecahan::tulis_kesalahan(DaftarKesalahan &daftar) const {
+    kesalahan_pecahan(daftar, dari, ke, nilai);
+}

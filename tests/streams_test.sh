@@ -74,9 +74,15 @@ Coba 'tavirel --help'." "$(cat "$work/err")"
 done <<'ROWS'
 --latihan --kunci --lembar|--latihan tidak bisa digabung dengan --lembar atau --kunci: --kunci
 --lembar --soal=5 --latihan|--latihan tidak bisa digabung dengan --lembar atau --kunci: --lembar
---siswa=3 --latihan|opsi hanya berlaku dengan --lembar atau --kunci: --siswa=3
---langkah --tingkat=2|opsi hanya berlaku dengan --latihan, --lembar atau --kunci: --tingkat=2
+--siswa=3 --latihan|opsi hanya berlaku dengan --lembar, --kunci atau --moodle: --siswa=3
+--langkah --tingkat=2|opsi hanya berlaku dengan --latihan, --lembar, --kunci atau --moodle: --tingkat=2
 --lembar --tingkat=3|tingkat harus 1 atau 2: 3
+--moodle --pilihan|--moodle tidak bisa digabung dengan --latihan, --lembar, --kunci atau --pilihan: --pilihan
+--lembar --latihan --moodle|--moodle tidak bisa digabung dengan --latihan, --lembar, --kunci atau --pilihan: --lembar
+--soal=5 --moodle --kunci|--moodle tidak bisa digabung dengan --latihan, --lembar, --kunci atau --pilihan: --kunci
+--siswa=0 --moodle --latihan|banyak siswa harus 1 sampai 100: 0
+--pilihan --latihan|opsi hanya berlaku dengan --lembar atau --kunci: --pilihan
+--pecahan --moodle --hitung|--hitung tidak bisa digabung dengan --pecahan: --hitung
 --latihan --tingkat 0x|tingkat harus 1 atau 2: 0x
 --kunci --siswa=101|banyak siswa harus 1 sampai 100: 101
 --help --kunci --siswa 0 --tingkat=3|banyak siswa harus 1 sampai 100: 0
