@@ -153,11 +153,11 @@ for bits in 64 32; do
 done
 
 # The MSI holds the 32-bit zip's very files. Installed silently, it puts them in
-# Program Files (x86)\tavirel, with four plain Start menu shortcuts to the program that start in
+# Program Files (x86)\tavirel, with five plain Start menu shortcuts to the program that start in
 # that folder, the second with --langkah, the third with --latihan, the fourth with "--hitung
-# --langkah", each described in Indonesian, and an uninstall entry with name, version and
-# publisher and no Modify; the shortcut's target runs a transcript. Uninstalled silently, it
-# leaves none of it.
+# --langkah", the fifth with "--pecahan --langkah", each described in Indonesian, and an
+# uninstall entry with name, version and publisher and no Modify; the shortcut's target runs a
+# transcript. Uninstalled silently, it leaves none of it.
 workflow msi
 msi=build-windows32/tavirel-$version.msi
 echo "== $msi"
@@ -208,13 +208,15 @@ check_shortcut "tavirel - latihan" --latihan \
     "Latihan mengubah bilangan antarbasis: jawaban diperiksa, yang salah diberi langkahnya"
 check_shortcut "tavirel - operasi hitung" "--hitung --langkah" \
     "Operasi hitung dalam desimal, biner, oktal atau heksadesimal, beserta cara bersusunnya"
+check_shortcut "tavirel - bilangan pecahan" "--pecahan --langkah" \
+    "Bilangan pecahan dalam desimal, biner, oktal atau heksadesimal, beserta langkahnya"
 # The 32-bit program's entry is in the registry's 32-bit view, which the 64-bit reg names.
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\'$code
 "$wine64" reg query "$entry" /reg:32 | tr -d '\r' >"$work/entry"
 has_lines "$work/entry" "the uninstall entry" "DisplayName    REG_SZ    tavirel" \
     "DisplayVersion    REG_SZ    $version" "NoModify    REG_DWORD    0x1" \
     "Publisher    REG_SZ    $(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE)"
-echo "installed: the files, the four shortcuts and the uninstall entry"
+echo "installed: the files, the five shortcuts and the uninstall entry"
 if [ -n "$wine32" ]; then
     transcript "$target" "$wine32"
     echo "the shortcut's target runs a transcript"
