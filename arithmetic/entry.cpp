@@ -146,12 +146,7 @@ Hitungan tanya_hitungan(int basis) {
     for (;;) {
         tunggu_jawaban({prompt.teks, prompt.panjang});
         Bacaan bacaan{};
-        int c = lihat_masukan();
-        for (; c != akhir_masukan && c != '\n'; c = lihat_masukan()) {
-            baca_byte(bacaan, c, basis);
-            ambil_masukan();
-        }
-        ambil_masukan();
+        baca_sisa_baris([&bacaan, basis](int c) { baca_byte(bacaan, c, basis); });
         if (const std::optional<Hitungan> hitungan = periksa(bacaan, basis)) {
             return *hitungan;
         }

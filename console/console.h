@@ -27,6 +27,16 @@ int lihat_masukan();
 // Takes the byte that lihat_masukan shows.
 void ambil_masukan();
 
+// Takes the rest of the line where the answer starts, up to its line end or the end of input,
+// handing each byte to baca, then takes the line end: a line of any length in the same memory.
+template <class Baca> void baca_sisa_baris(Baca &&baca) {
+    for (int c = lihat_masukan(); c != akhir_masukan && c != '\n'; c = lihat_masukan()) {
+        baca(c);
+        ambil_masukan();
+    }
+    ambil_masukan();
+}
+
 // Whitespace as formatted extraction knows it in the C locale: it ends every answer.
 inline bool spasi(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
