@@ -377,8 +377,8 @@ std::uint64_t benih_ke(int k) {
     return 42 + static_cast<std::uint64_t>(k) * 0xD1B54A32D192ED03U;
 }
 
-// Checks every question of the sheets of tingkat up to the first that fails, and how often the
-// answer is at each letter. Each letter is the answer's with probability 1/5, so over n
+// Checks every question of the sheets of tingkat, up to the first sheet that fails, and how often
+// the answer is at each letter. Each letter is the answer's with probability 1/5, so over n
 // questions its count has a standard deviation of sqrt(n x 1/5 x 4/5), 40 for 10,000; a fair
 // shuffle strays seven of them, 2.8 points of the 20 per cent, less than once in 10^11
 // letters, while one that always keeps the answer where it was, or never does, or favours one
