@@ -28,3 +28,4 @@ fuzz dialogue
 fuzz hitung
 fuzz latihan
 fuzz numeral
+fuzz pecahan
