@@ -1,11 +1,12 @@
 // The practice round fed an arbitrary seed, level, number of questions, kind of question and
-// byte stream as answers, against a plain model of its rules: the questions of conversions or
-// of operations that SplitMix64 draws at that level, each answer word judged by comparing its
-// digits with the right answer's, the score, and "try again?". With each wrong answer's
-// working taken out, the round must write exactly what the model writes, and end by itself at
-// end of input with status 0. The working must be the sections that explain the question's
-// direction, each reading back the right answer or its bits, or the one section of its
-// operation that ends with the right answer.
+// byte stream as answers, against a plain model of its rules: the questions of conversions, of
+// operations or of fractions that SplitMix64 draws at that level, each answer word judged by
+// comparing its digits with the right answer's, the score, and "try again?". With each wrong
+// answer's working taken out, the round must write exactly what the model writes, and end by
+// itself at end of input with status 0. The working must be the sections that explain the
+// question's direction, each reading back the right answer or its bits, or the one section of
+// its operation that ends with the right answer; for a fraction, each section ends with the
+// right answer, or an expansion into bits before a grouping with the number's bits.
 #include "ending.h"
 #include "memory_console.h"
 #include "sections.h"
@@ -14,6 +15,7 @@
 #include "console/console.h"
 #include "conversion/texts.h"
 #include "dialogue/latihan.h"
+#include "pecahan/pecahan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,24 +49,33 @@ std::uint64_t splitmix64(std::uint64_t &s) {
     return z ^ (z >> 31);
 }
 
-// A word is right when, after a "0x" or "0X" in hexadecimal, it is digits of the base whose
-// leading zeros dropped (but the last digit), in capitals, are the right answer.
-bool benar(std::string kata, unsigned basis, std::uint32_t nilai) {
+// A word is right when, after a "0x" or "0X" in hexadecimal, it is digits of the base and,
+// for a fraction (koma), maybe one "," or "." and more digits of the base, which, in capitals,
+// with the leading zeros of the whole part dropped (but its last digit) and the zeros at the
+// end of the fraction, are the right answer as a result line writes it.
+bool benar(std::string kata, unsigned basis, const std::string &jawaban, bool koma) {
     if (basis == 16 && (kata.rfind("0x", 0) == 0 || kata.rfind("0X", 0) == 0)) {
         kata.erase(0, 2);
     }
-    for (char &c : kata) {
-        c = static_cast<char>(c >= 'a' && c <= 'f' ? c - 'a' + 'A' : c);
-        const char *d = std::strchr("0123456789ABCDEF", c);
-        if (c == '\0' || d == nullptr || static_cast<unsigned>(d - "0123456789ABCDEF") >= basis) {
+    const std::size_t tanda = koma ? kata.find_first_of(",.") : std::string::npos;
+    std::string bulat = kata.substr(0, tanda);
+    std::string pecahan = tanda == std::string::npos ? "" : kata.substr(tanda + 1);
+    for (std::string *bagian : {&bulat, &pecahan}) {
+        if (bagian->empty() && (bagian == &bulat || tanda != std::string::npos)) {
             return false;
         }
+        for (char &c : *bagian) {
+            c = static_cast<char>(c >= 'a' && c <= 'f' ? c - 'a' + 'A' : c);
+            const char *d = std::strchr("0123456789ABCDEF", c);
+            if (c == '\0' || d == nullptr ||
+                static_cast<unsigned>(d - "0123456789ABCDEF") >= basis) {
+                return false;
+            }
+        }
     }
-    if (kata.empty()) {
-        return false;
-    }
-    kata.erase(0, std::min(kata.size() - 1, kata.find_first_not_of('0')));
-    return kata == digit(nilai, basis);
+    bulat.erase(0, std::min(bulat.size() - 1, bulat.find_first_not_of('0')));
+    pecahan.erase(pecahan.find_last_not_of('0') + 1);
+    return bulat + (pecahan.empty() ? "" : "," + pecahan) == jawaban;
 }
 
 // An operation's question as the rules draw it from s: its base, its task without the base
@@ -112,9 +123,10 @@ Hitungan hitungan(std::uint64_t &s, int tingkat) {
             static_cast<std::uint32_t>(jawaban)};
 }
 
-// What the round writes for these answers, without the working; with hitung, of operations.
+// What the round writes for these answers, without the working; with hitung, of operations,
+// with pecahan, of fractions.
 std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int tingkat,
-                  bool hitung) {
+                  bool hitung, bool pecahan) {
     const unsigned dari[] = {10, 10, 10, 2, 2, 2, 8, 8, 8, 16, 16, 16};
     const unsigned ke[] = {2, 8, 16, 10, 8, 16, 10, 2, 16, 10, 2, 8};
     const std::string garis(45, '=');
@@ -133,26 +145,43 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int
     };
     for (;; ++benih) {
         out += "Program Tavirel: Latihan\n" + garis + "\n" + n +
-               (hitung ? " soal hitung, benih " : " soal, benih ") + std::to_string(benih) +
-               (tingkat == 2 ? ", tingkat 2" : "") + "\n" + garis + "\n";
+               (hitung    ? " soal hitung, benih "
+                : pecahan ? " soal pecahan, benih "
+                          : " soal, benih ") +
+               std::to_string(benih) + (tingkat == 2 ? ", tingkat 2" : "") + "\n" + garis + "\n";
         std::uint64_t s = benih;
         int skor = 0;
         for (int nomor = 1; nomor <= banyak; ++nomor) {
             out += "\nSoal " + std::to_string(nomor) + " dari " + n + "\n";
             unsigned basis_jawaban = 0;
-            std::uint32_t nilai = 0;
+            std::string jawaban_benar;
             if (hitung) {
                 const Hitungan h = hitungan(s, tingkat);
                 out += "Hitung " + std::string(nama(h.basis)) + " " + h.tugas + " = ";
                 basis_jawaban = h.basis;
-                nilai = h.jawaban;
+                jawaban_benar = digit(h.jawaban, h.basis);
+            } else if (pecahan) {
+                // A whole part below 2^e and a fraction of e bits, not zero.
+                const std::uint64_t arah = splitmix64(s) % 12;
+                const unsigned e = tingkat == 2 ? 8 : 4;
+                const std::uint64_t bulat = splitmix64(s) % (std::uint64_t{1} << e);
+                const std::uint64_t pembilang = 1 + splitmix64(s) % ((std::uint64_t{1} << e) - 1);
+                const auto tulis = [&](unsigned basis) {
+                    return digit(bulat, basis) + "," + pecahan_biner(pembilang, e, basis);
+                };
+                out += "Ubah " + std::string(nama(dari[arah])) + " " + tulis(dari[arah]) + " ke " +
+                       std::string(nama(ke[arah])) + " : ";
+                basis_jawaban = ke[arah];
+                jawaban_benar = tulis(ke[arah]);
             } else {
                 const std::uint64_t arah = splitmix64(s) % 12;
                 const std::uint64_t d = splitmix64(s);
-                nilai = static_cast<std::uint32_t>(tingkat == 2 ? 256 + d % 65280 : 1 + d % 255);
+                const auto nilai =
+                    static_cast<std::uint32_t>(tingkat == 2 ? 256 + d % 65280 : 1 + d % 255);
                 out += "Ubah " + std::string(nama(dari[arah])) + " " + digit(nilai, dari[arah]) +
                        " ke " + std::string(nama(ke[arah])) + " : ";
                 basis_jawaban = ke[arah];
+                jawaban_benar = digit(nilai, ke[arah]);
             }
             if (!jawaban()) {
                 return out;
@@ -161,11 +190,12 @@ std::string model(std::string_view masukan, std::uint64_t benih, int banyak, int
             while (i < masukan.size() && !spasi(static_cast<unsigned char>(masukan[i]))) {
                 ++i;
             }
-            if (benar(std::string(masukan.substr(awal, i - awal)), basis_jawaban, nilai)) {
+            if (benar(std::string(masukan.substr(awal, i - awal)), basis_jawaban, jawaban_benar,
+                      pecahan)) {
                 out += "Benar!\n";
                 ++skor;
             } else {
-                out += "Salah. Jawaban yang benar: " + digit(nilai, basis_jawaban) + "\n";
+                out += "Salah. Jawaban yang benar: " + jawaban_benar + "\n";
             }
         }
         out += "\nBenar " + std::to_string(skor) + " dari " + n + " soal.\n";
@@ -227,6 +257,60 @@ bool langkah_sah(const std::vector<Bagian> &langkah, unsigned dari, unsigned ke,
     return true;
 }
 
+// Whether sections are the working for a question of fractions from basis dari to basis ke,
+// whose number is bilangan as dari writes it and whose right answer is jawaban: the division
+// and multiplication by ke from decimal, the weighting to decimal, else the expansion from
+// octal or hexadecimal and the grouping into them. Each ends with the right answer, but an
+// expansion before a grouping, which ends with the number's bits.
+bool langkah_pecahan_sah(const std::vector<Bagian> &langkah, unsigned dari, unsigned ke,
+                         std::string_view bilangan, const std::string &jawaban) {
+    struct Harapan {
+        std::string judul;
+        std::string akhir;
+    };
+    std::vector<Harapan> harapan;
+    if (dari == 10) {
+        const std::string b = std::to_string(ke);
+        harapan.push_back({std::string(teks_ke_basis) + std::string(nama(ke)) +
+                               std::string(teks_bagian_bulat_dibagi) + b +
+                               std::string(teks_bagian_pecahan_dikali) + b,
+                           std::string(teks_hasil_pecahan) + jawaban});
+    } else if (ke == 10) {
+        harapan.push_back({std::string(judul_bobot), std::string(teks_jumlah) + jawaban});
+    } else {
+        if (dari != 2) {
+            // The bits: each digit of the number as 3 or 4, without zeros before and after.
+            const unsigned lebar = dari == 8 ? 3 : 4;
+            const std::size_t koma = bilangan.find(',');
+            std::string bit = digit(std::stoul(std::string(bilangan.substr(0, koma)), nullptr,
+                                               static_cast<int>(dari)),
+                                    2) +
+                              ",";
+            for (const char c : bilangan.substr(koma + 1)) {
+                bit += digit(std::stoul(std::string(1, c), nullptr, 16), 2, lebar);
+            }
+            bit.erase(bit.find_last_not_of('0') + 1);
+            harapan.push_back({std::string(dari == 8 ? judul_urai_oktal : judul_urai_heksa),
+                               std::string(teks_tanpa_nol_pecahan) + bit});
+        }
+        if (ke != 2) {
+            harapan.push_back(
+                {std::string(ke == 8 ? judul_kelompok_pecahan_oktal : judul_kelompok_pecahan_heksa),
+                 std::string(teks_dibaca_kiri) + jawaban});
+        }
+    }
+    if (langkah.size() != harapan.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < langkah.size(); ++i) {
+        if (langkah[i].judul != harapan[i].judul || langkah[i].baris.empty() ||
+            langkah[i].baris.back() != harapan[i].akhir) {
+            return false;
+        }
+    }
+    return true;
+}
+
 unsigned basis_bernama(std::string_view teks) {
     for (const unsigned basis : {2U, 8U, 10U, 16U}) {
         if (teks == nama(basis)) {
@@ -276,7 +360,8 @@ bool langkah_hitung_sah(const std::vector<Bagian> &langkah, std::string_view tug
 }
 
 // Takes out the sections that follow each wrong answer; false when they are not its working.
-bool buang_langkah(std::string &out) {
+// With pecahan the questions are of fractions.
+bool buang_langkah(std::string &out, bool pecahan) {
     const std::string salah = "Salah. Jawaban yang benar: ";
     for (std::size_t awal = out.find(salah); awal != std::string::npos;
          awal = out.find(salah, awal + 1)) {
@@ -307,6 +392,14 @@ bool buang_langkah(std::string &out) {
         if (dari == 0 || ke == 0) {
             return false;
         }
+        if (pecahan) {
+            if (!langkah_pecahan_sah(langkah, dari, ke, soal.substr(numeral, ke_awal - 4 - numeral),
+                                     jawaban)) {
+                return false;
+            }
+            out.erase(akhir_baris, ujung - akhir_baris);
+            continue;
+        }
         const auto nilai = static_cast<std::uint32_t>(
             std::stoul(std::string(soal.substr(numeral, ke_awal - 4 - numeral)), nullptr,
                        static_cast<int>(dari)));
@@ -321,8 +414,9 @@ bool buang_langkah(std::string &out) {
 } // namespace
 
 // The first 8 bytes are the seed; of the ninth, the low four bits are the number of questions
-// less one (up to 16, so that rounds end and start often), the next bit the level less one and
-// the next whether the questions are of operations; the rest is what is typed.
+// less one (up to 16, so that rounds end and start often), the next bit the level less one,
+// the next whether the questions are of operations and the next, when they are not, whether
+// they are of fractions; the rest is what is typed.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     constexpr std::size_t kepala = 9;
     if (size < kepala) {
@@ -333,12 +427,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int banyak = 1 + data[8] % 16;
     const int tingkat = 1 + data[8] / 16 % 2;
     const bool hitung = data[8] / 32 % 2 != 0;
+    const bool pecahan = !hitung && data[8] / 64 % 2 != 0;
     const std::string_view masukan(reinterpret_cast<const char *>(data) + kepala, size - kepala);
     start_console(masukan);
     int status = -1;
     try {
         if (hitung) {
             latihan<SoalHitung>(benih, banyak, tingkat);
+        }
+        if (pecahan) {
+            latihan<SoalPecahan>(benih, banyak, tingkat);
         }
         latihan<SoalKonversi>(benih, banyak, tingkat);
     } catch (const Akhir &akhir) {
@@ -349,14 +447,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::fprintf(stderr, "ended with status %d:\n%s\n", status, console_errors().c_str());
         std::abort();
     }
-    if (!buang_langkah(out)) {
+    if (!buang_langkah(out, pecahan)) {
         std::fprintf(stderr, "a wrong answer is not explained by its working:\n%s\n",
                      console_output().c_str());
         std::abort();
     }
-    if (out != model(masukan, benih, banyak, tingkat, hitung)) {
+    if (out != model(masukan, benih, banyak, tingkat, hitung, pecahan)) {
         std::fprintf(stderr, "the round is not as the model writes it:\n%s\n--- model:\n%s\n",
-                     out.c_str(), model(masukan, benih, banyak, tingkat, hitung).c_str());
+                     out.c_str(), model(masukan, benih, banyak, tingkat, hitung, pecahan).c_str());
         std::abort();
     }
     return 0;
