@@ -1,8 +1,8 @@
 // Builds the page as one self-contained HTML file: page.html with its styles (page.css), the
 // script in its head that makes it an app when it is served (aplikasi.js), the program's
-// JavaScript, its wasm (raw deflate, base64: gzip shrinks that to about the deflated size,
-// where plain base64 would cost a third more), the script that starts compiling it, and the
-// page's code bundled into one script, all inline. The same inputs give the same bytes.
+// JavaScript, minified, its wasm (raw deflate, base64: gzip shrinks that to about the deflated
+// size, where plain base64 would cost a third more), the script that starts compiling it, and
+// the page's code bundled into one script, all inline. The same inputs give the same bytes.
 // Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -46,7 +46,10 @@ const parts = {
   APP: minified('aplikasi.js', { format: 'iife' }),
   WASM: wasm.toString('base64'),
   START: minified('wasm-start.js'),
-  PROGRAM: inline(readFileSync(program, 'utf8').trim(), program),
+  // Minified: short names for its local variables, and no blanks. Its properties, through which
+  // its wasm and the page reach it, keep their names.
+  PROGRAM: inline(esbuild.transformSync(readFileSync(program, 'utf8'),
+    { minify: true, target: 'es2020' }).code.trim(), program),
   PAGE: inline(page.trim(), 'page.js'),
 };
 const html = readFileSync(path.join(here, 'page.html'), 'utf8')
