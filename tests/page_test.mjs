@@ -15,11 +15,13 @@
 // a practice round and the sheets of operations, exactly as the program writes them, from
 // addresses whose parts come in any order. In Chromium alone, as only it emulates touch, gives
 // the accessibility tree and prints to PDF: a 360x640 touch screen, where the 45-column lines
-// fit on one row, a 32-bit result wraps with its second row under its first digit, a written
-// sum's rows keep their columns, nothing scrolls sideways, and answers go through the field by
-// tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch screen,
-// in Konversi, Hitung and Latihan, at the first prompt and after answers; each result line
-// once in the accessibility tree, the screen the one log, and every name in Indonesian; and a
+// fit on one row, a long line of text wraps after its last blank that fits and in a word only
+// where a row has no blank, its rows after the first under the first word after its label (a
+// 32-bit result, a column of a written subtraction), a written sum's rows keep their columns,
+// whether they fit or wrap, nothing scrolls sideways, and answers go through the field by tap;
+// axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch screen, in
+// Konversi, Hitung and Latihan, at the first prompt and after answers; each result line once
+// in the accessibility tree, the screen the one log, and every name in Indonesian; and a
 // practice round printed whole and the sheets printed one a page, a written sum in its
 // columns, read back with pdftotext. No request leaves the file and nothing is logged as an
 // error. Each step waits for what the screen must show, never for a fixed time.
@@ -545,41 +547,94 @@ async function operations() {
   await sheet.close();
 }
 
-// The rows that line N of the screen takes, each as the x of its first character and its
-// text.
-function rows(page, n) {
+// The characters of line N of the screen, over all its text nodes, each with its x and y.
+function glyphs(page, n) {
   return page.evaluate((n) => {
-    const text = document.getElementById('layar').children[n]?.firstChild;
     const range = document.createRange();
     const found = [];
-    if (!text) {
-      return found;
-    }
-    for (let i = 0; i < text.length; i++) {
-      range.setStart(text, i);
-      range.setEnd(text, i + 1);
-      const { x, y } = range.getBoundingClientRect();
-      if (found.length === 0 || y > found[found.length - 1].y + 1) {
-        found.push({ x, y, text: '' });
+    for (const text of document.getElementById('layar').children[n]?.childNodes ?? []) {
+      for (let i = 0; i < text.length; i++) {
+        range.setStart(text, i);
+        range.setEnd(text, i + 1);
+        const { x, y } = range.getBoundingClientRect();
+        found.push({ character: text.data[i], x, y });
       }
-      found[found.length - 1].text += text.data[i];
     }
     return found;
   }, n);
 }
 
-// The x of character I of line N of the screen.
-function x(page, n, i) {
-  return page.evaluate((n, i) => {
-    const range = document.createRange();
-    const text = document.getElementById('layar').children[n]?.firstChild;
-    if (!text) {
-      return null;
+// The rows that line N of the screen takes, each as the x of its first character and its
+// text.
+async function rows(page, n) {
+  const found = [];
+  for (const { character, x, y } of await glyphs(page, n)) {
+    if (found.length === 0 || y > found[found.length - 1].y + 1) {
+      found.push({ x, y, text: '' });
     }
-    range.setStart(text, i);
-    range.setEnd(text, i + 1);
-    return range.getBoundingClientRect().x;
-  }, n, i);
+    found[found.length - 1].text += character;
+  }
+  return found;
+}
+
+// The x of character I of line N of the screen.
+async function x(page, n, i) {
+  return (await glyphs(page, n))[i]?.x ?? null;
+}
+
+// What is wrong with how line N of the screen wraps, or '': it must wrap as text does, each
+// row but the last ending with a blank after which the next row's first word, and the blank
+// after it, would not have fitted, or, with no blank in it, filling the screen's width; and
+// its rows after the first must start under the column after its first ": ", where that column
+// is on the screen.
+async function wrapping(page, n) {
+  const shown = await rows(page, n);
+  if (shown.length < 2) {
+    return `it does not wrap: ${JSON.stringify(shown)}`;
+  }
+  const text = shown.map((row) => row.text).join('');
+  const start = await x(page, n, 0);
+  const width = await x(page, n, 1) - start;
+  const right = await page.$eval('#layar', (layar) => layar.getBoundingClientRect().left +
+    layar.clientLeft + layar.clientWidth - parseFloat(getComputedStyle(layar).paddingRight));
+  const label = text.indexOf(': ') + 2;
+  const indent = label > 1 && start + label * width < right ? label : 0;
+  const wrong = [];
+  let next = 0;
+  shown.forEach(({ x, text: row }, i) => {
+    const end = x + row.length * width;
+    next += row.length;
+    if (i > 0 && Math.abs(x - start - indent * width) > 1) {
+      wrong.push(`row ${i + 1} starts ${(x - start) / width} columns in, not ${indent}`);
+    }
+    if (i === shown.length - 1) {
+      return;
+    }
+    const word = /^[^ ]* ?/.exec(text.slice(next))[0];
+    if (!row.includes(' ') && end + width <= right + 0.5) {
+      wrong.push(`row ${i + 1} breaks a word with room left`);
+    } else if (row.includes(' ') && !row.endsWith(' ')) {
+      wrong.push(`row ${i + 1} breaks a word, though it has a blank`);
+    } else if (row.includes(' ') && end + word.length * width <= right + 0.5) {
+      wrong.push(`row ${i + 1} leaves room for "${word}"`);
+    }
+  });
+  return wrong.length === 0 ? '' : `${wrong.join('; ')}: ${JSON.stringify(shown)}`;
+}
+
+// Whether lines FROM up to TO of the screen keep their columns: each character at the x of the
+// character at the same place in every other of those lines, whether the rows fit or wrap.
+async function inColumns(page, from, to) {
+  const column = [];
+  for (let n = from; n < to; n++) {
+    for (const [i, { x }] of (await glyphs(page, n)).entries()) {
+      column[i] ??= x;
+      if (Math.abs(column[i] - x) > 1) {
+        return false;
+      }
+    }
+  }
+  return to > from;
 }
 
 // Whether the page or its screen scrolls sideways.
@@ -590,7 +645,9 @@ function sideways(page) {
 
 // A phone: the menu's lines fit on one row each, a tap on the screen brings up the field's
 // keyboard, and text typed there as a virtual keyboard types it answers the prompts. A 32-bit
-// result wraps with its second row under its first digit, and nothing scrolls sideways.
+// result wraps as text does, after its label, its digits under the column after the label, and
+// nothing scrolls sideways. So does a column of a written subtraction; a written sum's rows keep
+// their columns, each on one row where it fits, and wrapped at one column where they do not.
 async function phone() {
   const page = await open({ width: 360, height: 640, isMobile: true, hasTouch: true });
   await prompt(page, PILIHAN);
@@ -622,13 +679,9 @@ async function phone() {
   }
   await prompt(page, COBA_LAGI);
   const binary = `Hasil biner        : ${'1'.repeat(32)}`;
-  const lines = await screen(page);
-  const shown = await rows(page, lines.indexOf(binary));
-  const digit = await x(page, lines.indexOf(binary), 21);
-  if (shown.length < 2 || shown[0].text !== binary.slice(0, shown[0].text.length) ||
-    shown[0].text.length < 22 || Math.abs(shown[1].x - digit) > 1) {
-    fail(`a 360 px screen: the 32-bit result's rows are ${JSON.stringify(shown)}, the first ` +
-      `digit at x ${digit}`);
+  const wrong = await wrapping(page, (await screen(page)).indexOf(binary));
+  if (wrong !== '') {
+    fail(`a 360 px screen: the 32-bit result wraps wrong: ${wrong}`);
   }
   if (await sideways(page)) {
     fail('a 360 px screen scrolls sideways');
@@ -658,6 +711,35 @@ async function phone() {
   }
   if (top < 0 || misplaced.length > 0 || await sideways(sum)) {
     fail(`a 360 px screen: the written sum's rows ${JSON.stringify(misplaced)} are not in columns`);
+  }
+  // A column of a written subtraction in hexadecimal, a line of 91 characters, wraps as text.
+  for (const [text, keys] of [[COBA_LAGI, 'y'], [PILIHAN, 'd'],
+    ['Masukkan soal heksadesimal : ', '3242 - 1987']]) {
+    await answer(sum, text, keys);
+  }
+  await prompt(sum, COBA_LAGI);
+  const column = 'Kolom 2: 4 - 1 (dipinjam) - 8 tidak cukup, pinjam 1 dari kiri: ' +
+    '16 + 4 - 1 - 8 = 11, tulis B';
+  const wraps = await wrapping(sum, (await screen(sum)).indexOf(column));
+  if (wraps !== '') {
+    fail(`a 360 px screen: a column of a written subtraction wraps wrong: ${wraps}`);
+  }
+  // The rows of a product of two 27-bit numbers, up to 56 characters, wrap at one column: each
+  // character stands under the same character of every other row.
+  const factor = '1'.repeat(27);
+  for (const [text, keys] of [[COBA_LAGI, 'y'], [PILIHAN, 'b'],
+    ['Masukkan soal biner : ', `${factor} x ${factor}`]]) {
+    await answer(sum, text, keys);
+  }
+  await prompt(sum, COBA_LAGI);
+  const product = await screen(sum);
+  const first = product.indexOf(`${' '.repeat(27)}${factor}`);
+  const last = product.findIndex((line) => line.startsWith('Hasil: '));
+  if (first < 0 || (await rows(sum, last - 1)).length < 2 || !await inColumns(sum, first, last)) {
+    fail('a 360 px screen: the rows of a wide written product do not keep their columns');
+  }
+  if (await sideways(sum)) {
+    fail('a 360 px screen with a wide written product scrolls sideways');
   }
   await sum.close();
 

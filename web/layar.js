@@ -1,16 +1,21 @@
 // The screen, #layar: one element for each line since the program last cleared it, the last
 // being the line the cursor is on. A line's text is exactly its characters, so the lines'
-// texts joined with "\n" are what a terminal in canonical mode shows. Long lines wrap at any
-// character; a line's rows after its first start in the column after its first ": ", so that
-// the digits of a result line stay in one column (the style does that from --gantung, that
-// column). A line that holds only a form feed is a page break in print and a rule on screen.
-// The text is as large as it can be, up to 18 px, with the widest line of the dialogue (45
-// columns) and the cursor after it on one row.
+// texts joined with "\n" are what a terminal in canonical mode shows. A long line wraps as text
+// does, at its last blank that fits, and in a word only where a row has no blank; its rows after
+// the first start in the column after its first ": ", so that a result's digits stay in one
+// column (the style does that from --gantung, that column). A row of columns, the rows of a
+// written sum or of bit groups, wraps at the screen's edge instead, so that all its rows wrap at
+// the same column and keep their columns (the style does that for the class kolom). A line that
+// holds only a form feed is a page break in print and a rule on screen. The text is as large as
+// it can be, up to 18 px, with the widest line of the dialogue (45 columns) and the cursor after
+// it on one row.
 const KOLOM_MINIMUM = 46;
 const HURUF_MAKS = 18;
 const HURUF_MIN = 8;
 const PEMISAH = ': ';
 const GANTI_HALAMAN = '\f';
+// Digits, blanks, the signs of a written sum and the comma between bit groups: a row of columns.
+const BARIS_KOLOM = /^[0-9A-F ,+x-]+$/;
 
 const layar = document.getElementById('layar');
 let kursor;
@@ -59,14 +64,15 @@ export function kosongkan() {
   barisBaru();
 }
 
-// What the cursor's line has become: where its rows after the first start, and whether it is
-// a page break.
+// What the cursor's line has become: where its rows after the first start, whether it is a row
+// of columns, and whether it is a page break.
 function tandai(baris) {
   const teks = baris.textContent;
   const pemisah = teks.indexOf(PEMISAH);
   if (pemisah >= 0) {
     baris.style.setProperty('--gantung', pemisah + PEMISAH.length);
   }
+  baris.classList.toggle('kolom', BARIS_KOLOM.test(teks));
   const halaman = teks === GANTI_HALAMAN;
   baris.classList.toggle('halaman', halaman);
   baris.toggleAttribute('aria-hidden', halaman);
