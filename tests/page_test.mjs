@@ -12,18 +12,20 @@
 // starts the program afresh in the other mode, with a seed drawn for a practice round; the
 // sheets of "Lembar soal", exactly as the program writes them, its fields' checks, and the
 // level of a practice round from the address and from its select; "Hitung" with its working,
-// a practice round and the sheets of operations, exactly as the program writes them, from
-// addresses whose parts come in any order. In Chromium alone, as only it emulates touch, gives
-// the accessibility tree and prints to PDF: a 360x640 touch screen, where the 45-column lines
-// fit on one row, a long line of text wraps after its last blank that fits and in a word only
-// where a row has no blank, its rows after the first under the first word after its label (a
-// 32-bit result, a column of a written subtraction), a written sum's rows keep their columns,
-// whether they fit or wrap, nothing scrolls sideways, and answers go through the field by tap;
-// axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch screen, in
-// Konversi, Hitung and Latihan, at the first prompt and after answers; each result line once
-// in the accessibility tree, the screen the one log, and every name in Indonesian; and a
-// practice round printed whole and the sheets printed one a page, a written sum in its
-// columns, read back with pdftotext. No request leaves the file and nothing is logged as an
+// a practice round and the sheets of operations, and "Pecahan" with its working and without,
+// a practice round and the sheets of fractions, exactly as the program writes them, from
+// addresses whose parts come in any order, and the address written back. In Chromium alone, as
+// only it emulates touch, gives the accessibility tree and prints to PDF: a 360x640 touch
+// screen, where the 45-column lines fit on one row, a long line of text wraps after its last
+// blank that fits and in a word only where a row has no blank, its rows after the first under
+// the first word after its label (a 32-bit result, a column of a written subtraction, the
+// title of a working of fractions), a written sum's rows keep their columns, whether they fit
+// or wrap, nothing scrolls sideways, and answers go through the field by tap; axe-core's WCAG
+// 2.2 AA and best-practice rules on the desktop and on the touch screen, in Konversi, Hitung,
+// Pecahan and Latihan, at the first prompt and after answers; each result line once in the
+// accessibility tree, the screen the one log, and every name in Indonesian; and a practice
+// round printed whole and the sheets printed one a page, a written sum in its columns, read
+// back with pdftotext. No request leaves the file and nothing is logged as an
 // error. Each step waits for what the screen must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
@@ -53,6 +55,7 @@ const COBA_LAGI = 'Ingin coba lagi (Y/N) ? ';
 const SALAH = 'Kode yang Anda masukkan salah!!';
 const BANNER_HITUNG = ['Program Tavirel: Operasi Hitung', RULE, 'A = Desimal', 'B = Biner', 'C = Oktal',
   'D = Heksadesimal', RULE, ''];
+const BANNER_PECAHAN = ['Program Tavirel: Bilangan Pecahan', ...BANNER.slice(1)];
 
 const failures = [];
 let browser;
@@ -418,7 +421,8 @@ async function practice() {
     fail('Konversi chosen: the address keeps a #, or the checkbox for the working is not shown');
   }
   // A seed out of range in the address opens Latihan with a seed drawn, as #latihan does;
-  // the mode's arrow keys go back to Konversi and to Latihan again.
+  // the mode's arrow keys go back through Pecahan and Hitung to Konversi, each started afresh,
+  // and on to Latihan again.
   const drawn = async (how, hash) => {
     try {
       await page.waitForFunction(() => /^10 soal, benih [1-9][0-9]{0,5}$/.test(
@@ -436,12 +440,16 @@ async function practice() {
   await page.focus('#mode-latihan');
   await page.keyboard.press('ArrowLeft');
   await prompt(page, PILIHAN);
+  await check(page, 'Pecahan chosen by keyboard: the fractions afresh',
+    [...BANNER_PECAHAN, PILIHAN], true);
+  await page.keyboard.press('ArrowLeft');
   await check(page, 'Hitung chosen by keyboard: the operations afresh', [...BANNER_HITUNG, PILIHAN],
     true);
   await page.keyboard.press('ArrowLeft');
   await check(page, 'Konversi chosen by keyboard: the converter afresh', [...BANNER, PILIHAN], true);
-  await page.keyboard.press('ArrowRight');
-  await page.keyboard.press('ArrowRight');
+  for (let i = 0; i < 3; i++) {
+    await page.keyboard.press('ArrowRight');
+  }
   await drawn('Latihan chosen by keyboard', '#latihan');
   if (await focused(page) !== 'mode-latihan') {
     fail(`Latihan chosen by keyboard: the focus moves to ${await focused(page)}`);
@@ -547,6 +555,134 @@ async function operations() {
   await sheet.close();
 }
 
+// Pecahan, opened as tavirel.html#pecahan&langkah: the box is ticked, and a decimal fraction
+// gets the lines the program writes for it, its working with them; unticked, the address is
+// #pecahan, the program starts afresh, and the same number gets its results alone. Latihan
+// with "Bilangan pecahan", from #latihan=42&pecahan, asks the seed 42's questions of fractions
+// and judges a right answer and a wrong one as the program does; an address whose parts come
+// in another order gives another seed's round at level 2, and the controls write the address
+// in their order. Lembar soal with "Bilangan pecahan" shows the program's sheets, in Chromium
+// printed one a page.
+async function fractions() {
+  const page = await open({ width: 1000, height: 700 }, '#pecahan&langkah');
+  if (!await page.$eval('#mode-pecahan', (radio) => radio.checked) ||
+    !await page.$eval('#tampil-langkah', (box) => box.checked)) {
+    fail('#pecahan&langkah: Pecahan is not chosen, or the box "Tampilkan langkah" is not ticked');
+  }
+  await prompt(page, PILIHAN);
+  await check(page, '#pecahan&langkah: the banner of fractions', [...BANNER_PECAHAN, PILIHAN],
+    true);
+  await axe(page, 'Pecahan at the first prompt');
+  await answer(page, PILIHAN, 'a');
+  await answer(page, DESIMAL, '10,625');
+  await prompt(page, COBA_LAGI);
+  const results = ['Hasil biner        : 1010,101', 'Hasil oktal        : 12,5',
+    'Hasil heksadesimal : A,A'];
+  // Under node the answers are not echoed, and the end of input ends the last prompt's line.
+  const node = written(['--pecahan', '--langkah'], 'a\n10,625\n');
+  const n = BANNER_PECAHAN.length + 1;
+  const lines = [...node.slice(0, n - 1), `${PILIHAN}a`, '', `${DESIMAL}10,625`,
+    node[n].slice(DESIMAL.length), ...node.slice(n + 1, -1)];
+  if (JSON.stringify(lines.slice(n + 2, n + 5)) !== JSON.stringify(results) ||
+    !lines.includes('0,625 x 2 = 1,25 -> 1')) {
+    fail(`Pecahan under node: not the results and the working of 10,625:\n${node.join('\n')}`);
+  }
+  await check(page, '#pecahan&langkah: the results and the working the program writes', lines,
+    true);
+  await axe(page, 'Pecahan after a fraction and its working');
+  await assistive(page, results, 'Pecahan');
+  await page.click('#tampil-langkah');
+  if (await page.evaluate(() => window.location.hash) !== '#pecahan') {
+    fail('Pecahan unticked: the address is not #pecahan');
+  }
+  await prompt(page, PILIHAN);
+  await check(page, 'Pecahan unticked: the fractions afresh', [...BANNER_PECAHAN, PILIHAN], true);
+  await page.click('#layar');
+  await answer(page, PILIHAN, 'a');
+  await answer(page, DESIMAL, '10,625');
+  await prompt(page, COBA_LAGI);
+  await check(page, 'Pecahan unticked: the results, no working',
+    [`${PILIHAN}a`, '', `${DESIMAL}10,625`, ...results, '', COBA_LAGI], false);
+  await page.close();
+
+  const round = await open({ width: 1000, height: 700 }, '#latihan=42&pecahan');
+  const [first, second, third] = ['Ubah desimal 3,25 ke oktal : ',
+    'Ubah desimal 2,8125 ke biner : ', 'Ubah desimal 4,6875 ke oktal : '];
+  if (!await prompt(round, first) ||
+    await round.$eval('#jenis', (select) => select.value) !== 'pecahan') {
+    fail('#latihan=42&pecahan: not the fractions of the seed 42');
+  }
+  await check(round, '#latihan=42&pecahan: the header of a round of fractions',
+    ['Program Tavirel: Latihan', RULE, '10 soal pecahan, benih 42', RULE, '', 'Soal 1 dari 10',
+      first], true);
+  await axe(round, 'a practice round of fractions');
+  await answer(round, first, '3,2');
+  await answer(round, second, '10,1100');
+  await prompt(round, third);
+  const asked = written(['--latihan', '--pecahan', '--benih=42', '--tingkat=1'], '3,2\n10,1100\n');
+  const wrong = asked.indexOf(`${second}Salah. Jawaban yang benar: 10,1101`);
+  await check(round, 'fractions in practice: a right answer, and a wrong one explained as the ' +
+    'program does', [`${first}3,2`, 'Benar!', '', 'Soal 2 dari 10', `${second}10,1100`,
+    'Salah. Jawaban yang benar: 10,1101', ...asked.slice(wrong + 1, -1)], false);
+  if (wrong < 0 || asked[asked.length - 2] !== third) {
+    fail(`fractions in practice under node: not the seed 42's round:\n${asked.join('\n')}`);
+  }
+  await assistive(round, ['Benar!', 'Salah. Jawaban yang benar: 10,1101'],
+    'a practice round of fractions');
+  // The parts in another order: the seed 7's round of fractions at level 2.
+  const level2 = written(['--latihan', '--pecahan', '--benih=7', '--tingkat=2']);
+  const other = level2[level2.length - 2];
+  await round.evaluate(() => { window.location.hash = '#latihan=7&pecahan&tingkat=2'; });
+  const state = async () => round.evaluate(() => [window.location.hash,
+    document.getElementById('jenis').value, document.getElementById('tingkat').value]);
+  if (!await prompt(round, other) ||
+    JSON.stringify(await state()) !== '["#latihan=7&pecahan&tingkat=2","pecahan","2"]') {
+    fail(`#latihan=7&pecahan&tingkat=2: not the seed 7's fractions at level 2: ${await state()}`);
+  }
+  await round.select('#jenis', 'konversi');
+  await round.select('#jenis', 'pecahan');
+  await prompt(round, other);
+  if (JSON.stringify(await state()) !== '["#latihan=7&tingkat=2&pecahan","pecahan","2"]') {
+    fail(`fractions in practice: the address written back is ${await state()}`);
+  }
+  await round.close();
+
+  const sheet = await open({ width: 1000, height: 700 }, '#lembar&pecahan');
+  await sheet.$eval('#benih', (field) => {
+    field.value = '42';
+    field.dispatchEvent(new Event('change'));
+  });
+  await sheet.click('#cetak-langkah');
+  await sheet.waitForFunction(() => document.getElementById('akhir').textContent !== '',
+    { timeout: 30000 });
+  const sheets = written(['--lembar', '--kunci', '--pecahan', '--langkah', '--benih=42',
+    '--soal=10', '--siswa=1', '--tingkat=1']);
+  await check(sheet, 'Lembar soal with fractions: the sheets the program writes', sheets, true);
+  const questions = ['1. Ubah desimal 3,25 ke oktal', '2. Ubah desimal 2,8125 ke biner',
+    '3. Ubah desimal 4,6875 ke oktal'];
+  if (!questions.every((question) => sheets.includes(question)) ||
+    await sheet.evaluate(() => window.location.hash) !== '#lembar&pecahan') {
+    fail('Lembar soal with fractions: not the seed 42\'s questions, or the address is not ' +
+      '#lembar&pecahan');
+  }
+  await axe(sheet, 'the sheets of fractions');
+  if (browserName === 'Chromium') {
+    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
+    writeFileSync(path.join(work, 'sheets.pdf'), await sheet.pdf({ format: 'A4' }));
+    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
+      { encoding: 'utf8' });
+    rmSync(work, { recursive: true, force: true });
+    const titles = /^Program Tavirel: (Lembar Soal|Kunci Jawaban)$/;
+    const firsts = printed.split('\f').map((page) => page.trim().split('\n')[0]);
+    const all = printed.split('\n').filter((line) => titles.test(line.trim()));
+    if (firsts.filter((top) => titles.test(top)).length !== 2 || all.length !== 2 ||
+      !printed.includes('10 soal pecahan, benih 42') || !printed.includes(questions[0])) {
+      fail(`the sheets of fractions printed: the pages start ${JSON.stringify(firsts)}`);
+    }
+  }
+  await sheet.close();
+}
+
 // The characters of line N of the screen, over all its text nodes, each with its x and y.
 function glyphs(page, n) {
   return page.evaluate((n) => {
@@ -646,8 +782,9 @@ function sideways(page) {
 // A phone: the menu's lines fit on one row each, a tap on the screen brings up the field's
 // keyboard, and text typed there as a virtual keyboard types it answers the prompts. A 32-bit
 // result wraps as text does, after its label, its digits under the column after the label, and
-// nothing scrolls sideways. So does a column of a written subtraction; a written sum's rows keep
-// their columns, each on one row where it fits, and wrapped at one column where they do not.
+// nothing scrolls sideways. So do a column of a written subtraction and the title of a working
+// of fractions; a written sum's rows keep their columns, each on one row where it fits, and
+// wrapped at one column where they do not, and so do the bit groups of a fraction.
 async function phone() {
   const page = await open({ width: 360, height: 640, isMobile: true, hasTouch: true });
   await prompt(page, PILIHAN);
@@ -742,6 +879,32 @@ async function phone() {
     fail('a 360 px screen with a wide written product scrolls sideways');
   }
   await sum.close();
+
+  // Pecahan on the phone: the title of a working wraps as text, and the bit groups of a
+  // fraction, each row over the other, keep their columns.
+  const fraction = await open({ width: 360, height: 640, isMobile: true, hasTouch: true },
+    '#pecahan&langkah');
+  await axe(fraction, 'Pecahan on the touch screen at the first prompt');
+  await answer(fraction, PILIHAN, 'a');
+  await answer(fraction, DESIMAL, '10,625');
+  await prompt(fraction, COBA_LAGI);
+  await axe(fraction, 'Pecahan on the touch screen after a fraction and its working');
+  const title = 'Ke biner: bagian bulat dibagi 2, bagian pecahan dikali 2';
+  const titleWraps = await wrapping(fraction, (await screen(fraction)).indexOf(title));
+  if (titleWraps !== '') {
+    fail(`a 360 px screen: the title of a working of fractions wraps wrong: ${titleWraps}`);
+  }
+  for (const [text, keys] of [[COBA_LAGI, 'y'], [PILIHAN, 'd'],
+    ['Masukkan bilangan heksadesimal : ', 'FF,A8']]) {
+    await answer(fraction, text, keys);
+  }
+  await prompt(fraction, COBA_LAGI);
+  const groups = (await screen(fraction)).indexOf('   F    F ,    A    8');
+  if (groups < 0 || (await screen(fraction))[groups + 1] !== '1111 1111 , 1010 1000' ||
+    !await inColumns(fraction, groups, groups + 2) || await sideways(fraction)) {
+    fail('a 360 px screen: the bit groups of a fraction do not keep their columns');
+  }
+  await fraction.close();
 
   const round = await open({ width: 360, height: 640, isMobile: true, hasTouch: true }, '#latihan=42');
   await prompt(round, HEADER[HEADER.length - 1]);
@@ -901,8 +1064,8 @@ for (const name of installed) {
   const profile = await launch(name);
   try {
     for (const run of name === 'Chromium'
-      ? [desktop, working, practice, operations, sheets, phone, printed]
-      : [desktop, working, practice, operations, sheets]) {
+      ? [desktop, working, practice, operations, fractions, sheets, phone, printed]
+      : [desktop, working, practice, operations, fractions, sheets]) {
       await run().catch((error) => fail(`${run.name} stopped: ${error.stack}`));
     }
   } finally {

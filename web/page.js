@@ -3,13 +3,14 @@
 // echoes it where the cursor is, as a terminal in canonical mode does; a paste of several
 // lines hands them over in turn; Ctrl-D ends input, Ctrl-C interrupts. When the program ends,
 // a status under the screen says so, and Enter starts it again. The mode, "Konversi",
-// "Hitung", "Latihan" or "Lembar soal", and its controls run the program afresh as chosen:
-// the converter or the operations (--hitung), with or without --langkah ("Tampilkan
-// langkah"), a practice round with a seed of its own of the kind and at the level chosen, or
-// the sheets that the group "Cetakan" asks for (cetakan.js), which print one a page. The
-// page's address follows the mode, the box, the kind and the level (#langkah, #hitung,
-// #hitung&langkah, #latihan, #lembar, &tingkat=2, &hitung), so that a link opens the page as
-// it was; #latihan=N runs the seed N, so that a teacher can give a whole class one round.
+// "Hitung", "Pecahan", "Latihan" or "Lembar soal", and its controls run the program afresh as
+// chosen: the converter, the operations (--hitung) or the converter of fractions (--pecahan),
+// with or without --langkah ("Tampilkan langkah"), a practice round with a seed of its own of
+// the kind and at the level chosen, or the sheets that the group "Cetakan" asks for
+// (cetakan.js), which print one a page. The page's address follows the mode, the box, the kind
+// and the level (#langkah, #hitung, #hitung&langkah, #pecahan, #pecahan&langkah, #latihan,
+// #lembar, &tingkat=2, &hitung, &pecahan), so that a link opens the page as it was;
+// #latihan=N runs the seed N, so that a teacher can give a whole class one round.
 import { argumenCetakan, fokusCetakan, kontrolCetakan, siapCetak, tampilkanCetakan }
   from './cetakan.js';
 import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
@@ -17,7 +18,9 @@ import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
 const PESAN_SELESAI = 'Program selesai. Tekan Enter untuk memulai lagi, atau muat ulang halaman.';
 const TINGKAT_DASAR = '1';
 const JENIS_DASAR = 'konversi';
-const JENIS_HITUNG = 'hitung';
+// The kinds of question other than conversions, as #jenis names them: each is the program's
+// option (--hitung, --pecahan) and a part of the address.
+const JENIS_LAIN = ['hitung', 'pecahan'];
 
 const layar = document.getElementById('layar');
 const formulir = document.getElementById('ketik');
@@ -27,6 +30,7 @@ const langkah = document.getElementById('tampil-langkah');
 const pilihanLangkah = document.getElementById('pilihan-langkah');
 const modeKonversi = document.getElementById('mode-konversi');
 const modeHitung = document.getElementById('mode-hitung');
+const modePecahan = document.getElementById('mode-pecahan');
 const modeLatihan = document.getElementById('mode-latihan');
 const modeLembar = document.getElementById('mode-lembar');
 const pilihanTingkat = document.getElementById('pilihan-tingkat');
@@ -200,24 +204,31 @@ let benihAlamat = null;
 // practice round without a seed in the address draws one that a student can read out and type
 // again: 1 to 999999.
 function argumen() {
-  const soalHitung = jenis.value === JENIS_HITUNG ? ['--hitung'] : [];
+  const soal = jenis.value === JENIS_DASAR ? [] : [`--${jenis.value}`];
   if (modeLembar.checked) {
-    return argumenCetakan(tingkat.value, soalHitung);
+    return argumenCetakan(tingkat.value, soal);
   }
   if (modeLatihan.checked) {
     const benih = benihAlamat ?? String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
-    return ['--latihan', ...soalHitung, `--benih=${benih}`, `--tingkat=${tingkat.value}`];
+    return ['--latihan', ...soal, `--benih=${benih}`, `--tingkat=${tingkat.value}`];
   }
-  return [...(modeHitung.checked ? ['--hitung'] : []), ...(langkah.checked ? ['--langkah'] : [])];
+  const dialog = dialogLain();
+  return [...(dialog ? [`--${dialog.value}`] : []), ...(langkah.checked ? ['--langkah'] : [])];
 }
 
-// What each mode shows: the box for the working in Konversi and Hitung (in Latihan a wrong
-// answer always gets its working), the kind of question and the level in Latihan and Lembar
+// The mode chosen if it is Hitung or Pecahan, a dialogue other than the converter's; its value
+// names its option and its address.
+function dialogLain() {
+  return [modeHitung, modePecahan].find((mode) => mode.checked);
+}
+
+// What each mode shows: the box for the working in Konversi, Hitung and Pecahan (in Latihan a
+// wrong answer always gets its working), the kind of question and the level in Latihan and Lembar
 // soal, the group Cetakan in Lembar soal, where the program reads nothing, so the answer field
 // is hidden and the screen, which shows the sheets from their top, is no live region; a screen
 // reader hears the status instead.
 function tampilkanMode() {
-  const dialog = modeKonversi.checked || modeHitung.checked;
+  const dialog = !modeLatihan.checked && !modeLembar.checked;
   pilihanLangkah.hidden = !dialog;
   pilihanJenis.hidden = dialog;
   pilihanTingkat.hidden = dialog;
@@ -232,38 +243,42 @@ function tampilkanMode() {
 }
 
 // The controls as the address sets them. Its first part chooses the mode: #langkah Konversi
-// with the box ticked, #hitung Hitung, #latihan Latihan, #latihan=N with N from 0 to 2^64-1
-// also its seed, and #lembar Lembar soal. The parts after it, each after a "&" and in any
-// order, set the rest: in Hitung, langkah ticks the box; in Latihan and Lembar soal, hitung
-// chooses operations, and tingkat=2 (leading zeros allowed) the level 2, any other level the
-// level 1.
+// with the box ticked, #hitung Hitung, #pecahan Pecahan, #latihan Latihan, #latihan=N with N
+// from 0 to 2^64-1 also its seed, and #lembar Lembar soal. The parts after it, each after a "&"
+// and in any order, set the rest: in Hitung and Pecahan, langkah ticks the box; in Latihan and
+// Lembar soal, hitung chooses operations and pecahan fractions (the first of them, if both
+// come), and tingkat=2 (leading zeros allowed) the level 2, any other level the level 1.
 function ikutiAlamat() {
   const [kepala, ...bagian] = window.location.hash.slice(1).split('&');
   const benih = /^latihan=(\d+)$/.exec(kepala);
   modeLatihan.checked = /^latihan(=|$)/.test(kepala);
   modeLembar.checked = kepala === 'lembar';
   modeHitung.checked = kepala === 'hitung';
-  modeKonversi.checked = !modeLatihan.checked && !modeLembar.checked && !modeHitung.checked;
-  langkah.checked = kepala === 'langkah' || (modeHitung.checked && bagian.includes('langkah'));
+  modePecahan.checked = kepala === 'pecahan';
+  modeKonversi.checked = !modeLatihan.checked && !modeLembar.checked && !modeHitung.checked &&
+    !modePecahan.checked;
+  langkah.checked = kepala === 'langkah' ||
+    ((modeHitung.checked || modePecahan.checked) && bagian.includes('langkah'));
   benihAlamat = benih && BigInt(benih[1]) < 2n ** 64n ? BigInt(benih[1]).toString() : null;
   const soal = modeLatihan.checked || modeLembar.checked;
-  jenis.value = soal && bagian.includes(JENIS_HITUNG) ? JENIS_HITUNG : JENIS_DASAR;
+  jenis.value = (soal && bagian.find((b) => JENIS_LAIN.includes(b))) || JENIS_DASAR;
   tingkat.value = soal && bagian.some((b) => /^tingkat=0*2$/.test(b)) ? '2' : TINGKAT_DASAR;
   tampilkanMode();
 }
 
-// The address as the controls set it, as #latihan=N&tingkat=2&hitung; a seed the address gave
-// stays while Latihan does.
+// The address as the controls set it, as #latihan=N&tingkat=2&pecahan; a seed the address
+// gave stays while Latihan does.
 function tulisAlamat() {
   if (!modeLatihan.checked) {
     benihAlamat = null;
   }
   const soal = (tingkat.value === TINGKAT_DASAR ? '' : `&tingkat=${tingkat.value}`) +
-    (jenis.value === JENIS_HITUNG ? `&${JENIS_HITUNG}` : '');
+    (jenis.value === JENIS_DASAR ? '' : `&${jenis.value}`);
   const benih = benihAlamat === null ? '' : `=${benihAlamat}`;
+  const dialog = dialogLain();
   const bagian = modeLatihan.checked ? `#latihan${benih}${soal}`
     : modeLembar.checked ? `#lembar${soal}`
-      : modeHitung.checked ? `#hitung${langkah.checked ? '&langkah' : ''}`
+      : dialog ? `#${dialog.value}${langkah.checked ? '&langkah' : ''}`
         : langkah.checked ? '#langkah' : '';
   window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
   tampilkanMode();
@@ -272,8 +287,8 @@ function tulisAlamat() {
 // Each change of the controls, or of the address, starts the program afresh; the focus stays
 // where it is, so that the mode's arrow keys go on working.
 ikutiAlamat();
-const semuaKontrol = [langkah, modeKonversi, modeHitung, modeLatihan, modeLembar, jenis, tingkat,
-  ...kontrolCetakan];
+const semuaKontrol = [langkah, modeKonversi, modeHitung, modePecahan, modeLatihan, modeLembar,
+  jenis, tingkat, ...kontrolCetakan];
 for (const kontrol of semuaKontrol) {
   kontrol.addEventListener('change', () => {
     tulisAlamat();
@@ -281,8 +296,8 @@ for (const kontrol of semuaKontrol) {
   });
 }
 window.addEventListener('hashchange', () => {
-  const keadaan = () => [modeHitung.checked, modeLatihan.checked, modeLembar.checked,
-    langkah.checked, benihAlamat, jenis.value, tingkat.value].join();
+  const keadaan = () => [modeHitung.checked, modePecahan.checked, modeLatihan.checked,
+    modeLembar.checked, langkah.checked, benihAlamat, jenis.value, tingkat.value].join();
   const sebelum = keadaan();
   ikutiAlamat();
   if (keadaan() !== sebelum) {
