@@ -20,18 +20,21 @@ const BARIS_KOLOM = /^[0-9A-F ,+x-]+$/;
 const layar = document.getElementById('layar');
 let kursor;
 
-// The width of one character at 1 px, in #layar's font.
-const ukur = document.createElement('canvas').getContext('2d');
-ukur.font = `100px ${getComputedStyle(layar).fontFamily}`;
-const lebarHuruf = ukur.measureText('0').width / 100;
+// The width of one character at 1 px in #layar's font, once measured.
+let lebarHuruf = 0;
 
-function sesuaikanHuruf() {
-  const gaya = getComputedStyle(layar);
-  const lebar = layar.clientWidth - parseFloat(gaya.paddingLeft) - parseFloat(gaya.paddingRight);
-  const ukuran = Math.floor(lebar / (KOLOM_MINIMUM * lebarHuruf));
+// Sizes the text to the screen's width. The observer calls it first in the first frame, after
+// its layout and before its paint, so that the page forces no style or layout of its own before
+// the program has written its first screen; the style is computed by then, and the font known.
+function sesuaikanHuruf([{ contentBoxSize: [{ inlineSize }] }]) {
+  if (lebarHuruf === 0) {
+    const ukur = document.createElement('canvas').getContext('2d');
+    ukur.font = `100px ${getComputedStyle(layar).fontFamily}`;
+    lebarHuruf = ukur.measureText('0').width / 100;
+  }
+  const ukuran = Math.floor(inlineSize / (KOLOM_MINIMUM * lebarHuruf));
   layar.style.fontSize = `${Math.max(HURUF_MIN, Math.min(HURUF_MAKS, ukuran))}px`;
 }
-sesuaikanHuruf();
 new ResizeObserver(sesuaikanHuruf).observe(layar);
 
 // Whether the screen keeps its last line in view, as a terminal does, or stays at its top.
