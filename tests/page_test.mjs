@@ -162,9 +162,12 @@ async function shiftTab(page) {
   await page.keyboard.up('Shift');
 }
 
-// The keyboard alone: the field has the focus at load; Shift-Tab reaches the screen, the
-// checkbox, then the chosen mode, each with its focus drawn, and Tab comes back.
+// The keyboard alone: the field has the focus at load, by its autofocus, which the browser
+// gives it as it first draws the page; Shift-Tab reaches the screen, the checkbox, then the
+// chosen mode, each with its focus drawn, and Tab comes back.
 async function keyboard(page) {
+  await page.waitForFunction(() => document.activeElement?.id === 'baris', { timeout: 5000 })
+    .catch(() => {});
   if (await focused(page) !== 'baris') {
     fail(`at load the focus is on ${await focused(page)}, not on the field`);
   }

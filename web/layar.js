@@ -43,14 +43,22 @@ export function ikutiAkhir(ya) {
   akhirTerlihat = ya;
 }
 
-// Keeps the last line in view, once a frame however many writes come in it.
+// Scrolls the screen in the next frame, once however many writes come in it: to its last line
+// where it keeps that in view, else to its top if it has been emptied. The frame lays the screen
+// out anyway, so a scroll there costs no layout of its own, as one at each write would.
 let gulirNanti = false;
+let keAtas = false;
 function gulir() {
-  if (akhirTerlihat && !gulirNanti) {
+  if (!gulirNanti) {
     gulirNanti = true;
     requestAnimationFrame(() => {
       gulirNanti = false;
-      layar.scrollTop = layar.scrollHeight;
+      if (akhirTerlihat) {
+        layar.scrollTop = layar.scrollHeight;
+      } else if (keAtas) {
+        layar.scrollTop = 0;
+      }
+      keAtas = false;
     });
   }
 }
@@ -63,7 +71,8 @@ function barisBaru() {
 // Empties the screen: one empty line is left, where the next text starts.
 export function kosongkan() {
   layar.replaceChildren();
-  layar.scrollTop = 0;
+  keAtas = true;
+  gulir();
   barisBaru();
 }
 

@@ -305,9 +305,10 @@ window.addEventListener('hashchange', () => {
   }
 });
 
+// At load the answer field has the focus by its autofocus, which the browser gives it as it
+// first draws the page, so that no layout is forced before the program has written its first
+// screen; in Lembar soal, where the field is hidden, the first seed has it instead.
 if (modeLembar.checked) {
   fokusCetakan();
-} else {
-  isian.focus();
 }
 jalankan();
