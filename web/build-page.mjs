@@ -2,8 +2,9 @@
 // script in its head that makes it an app when it is served (aplikasi.js), the program's
 // JavaScript, minified, its wasm (raw deflate by zopfli, 6 % smaller than zlib's best, in
 // base64: gzip shrinks that to about the deflated size, where plain base64 would cost a third
-// more), the script that starts compiling it, and the page's code bundled into one script, all
-// inline. The same inputs give the same bytes.
+// more), the script that compiles it, and the page's code bundled, all inline. The last three
+// are one script, each part after a comment that names it, as the parser may yield to other
+// tasks between scripts, which delays the first prompt. The same inputs give the same bytes.
 // Usage: node build-page.mjs NODE_MODULES PROGRAM_JS OUTPUT_HTML
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -48,12 +49,14 @@ const parts = {
   STYLE: style.trim(),
   APP: minified('aplikasi.js', { format: 'iife' }),
   WASM: wasm.toString('base64'),
-  START: minified('wasm-start.js'),
-  // Minified: short names for its local variables, and no blanks. Its properties, through which
-  // its wasm and the page reach it, keep their names.
-  PROGRAM: inline(esbuild.transformSync(readFileSync(program, 'utf8'),
-    { minify: true, target: 'es2020' }).code.trim(), program),
-  PAGE: inline(page.trim(), 'page.js'),
+  SCRIPT: [
+    ['wasm-start.js', minified('wasm-start.js')],
+    // Minified: short names for its local variables, and no blanks. Its properties, through
+    // which its wasm and the page reach it, keep their names.
+    ['tavirel.js', inline(esbuild.transformSync(readFileSync(program, 'utf8'),
+      { minify: true, target: 'es2020' }).code.trim(), program)],
+    ['page.js', inline(page.trim(), 'page.js')],
+  ].map(([name, code]) => `/* ${name} */\n${code}\n`).join(''),
 };
 const html = readFileSync(path.join(here, 'page.html'), 'utf8')
   .replace(/@([A-Z]+)@/g, (whole, name) => parts[name] ?? whole);
