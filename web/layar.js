@@ -6,12 +6,8 @@
 // column (the style does that from --gantung, that column). A row of columns, the rows of a
 // written sum or of bit groups, wraps at the screen's edge instead, so that all its rows wrap at
 // the same column and keep their columns (the style does that for the class kolom). A line that
-// holds only a form feed is a page break in print and a rule on screen. The text is as large as
-// it can be, up to 18 px, with the widest line of the dialogue (45 columns) and the cursor after
-// it on one row.
-const KOLOM_MINIMUM = 46;
-const HURUF_MAKS = 18;
-const HURUF_MIN = 8;
+// holds only a form feed is a page break in print and a rule on screen. The style sizes the text
+// to the screen's width.
 const PEMISAH = ': ';
 const GANTI_HALAMAN = '\f';
 // Digits, blanks, the signs of a written sum and the comma between bit groups: a row of columns.
@@ -19,23 +15,6 @@ const BARIS_KOLOM = /^[0-9A-F ,+x-]+$/;
 
 const layar = document.getElementById('layar');
 let kursor;
-
-// The width of one character at 1 px in #layar's font, once measured.
-let lebarHuruf = 0;
-
-// Sizes the text to the screen's width. The observer calls it first in the first frame, after
-// its layout and before its paint, so that the page forces no style or layout of its own before
-// the program has written its first screen; the style is computed by then, and the font known.
-function sesuaikanHuruf([{ contentBoxSize: [{ inlineSize }] }]) {
-  if (lebarHuruf === 0) {
-    const ukur = document.createElement('canvas').getContext('2d');
-    ukur.font = `100px ${getComputedStyle(layar).fontFamily}`;
-    lebarHuruf = ukur.measureText('0').width / 100;
-  }
-  const ukuran = Math.floor(inlineSize / (KOLOM_MINIMUM * lebarHuruf));
-  layar.style.fontSize = `${Math.max(HURUF_MIN, Math.min(HURUF_MAKS, ukuran))}px`;
-}
-new ResizeObserver(sesuaikanHuruf).observe(layar);
 
 // Whether the screen keeps its last line in view, as a terminal does, or stays at its top.
 let akhirTerlihat = true;
