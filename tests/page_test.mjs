@@ -1,32 +1,31 @@
-// The page in real browsers, through puppeteer-core, opened from file://. The screen is read
-// as its lines in #layar, trailing blanks included. In Chromium and in Firefox: a dialogue
-// typed in the answer field, with Backspace, each answer echoed on its prompt's line; a wrong
-// answer that clears the screen; y; a paste of three lines at the caret, over a selection,
-// handed over in turn; N, Ctrl-D in an empty field, Ctrl-D after typed text (the clear comes
-// while the cursor's line has text) and Ctrl-C ending the run, and Enter starting it again;
-// Ctrl-C over a selection, which copies; the focus at load and Shift-Tab and Tab through the
-// controls; the end line in a status; the page opened as tavirel.html#langkah, which shows the
-// working, and its checkbox, which takes it away again; and the page opened as
-// tavirel.html#latihan=42, a practice round of that seed whose right and wrong answers are
-// judged, a typed "é" echoed as typed, and the choice of mode, by mouse and by keyboard, which
-// starts the program afresh in the other mode, with a seed drawn for a practice round; the
-// sheets of "Lembar soal", exactly as the program writes them, its fields' checks, and the
-// level of a practice round from the address and from its select; "Hitung" with its working,
-// a practice round and the sheets of operations, and "Pecahan" with its working and without,
-// a practice round and the sheets of fractions, exactly as the program writes them, from
-// addresses whose parts come in any order, and the address written back. In Chromium alone, as
-// only it emulates touch, gives the accessibility tree and prints to PDF: a 360x640 touch
-// screen, where the 45-column lines fit on one row, a long line of text wraps after its last
-// blank that fits and in a word only where a row has no blank, its rows after the first under
-// the first word after its label (a 32-bit result, a column of a written subtraction, the
-// title of a working of fractions), a written sum's rows keep their columns, whether they fit
-// or wrap, nothing scrolls sideways, and answers go through the field by tap; axe-core's WCAG
-// 2.2 AA and best-practice rules on the desktop and on the touch screen, in Konversi, Hitung,
-// Pecahan and Latihan, at the first prompt and after answers; each result line once in the
-// accessibility tree, the screen the one log, and every name in Indonesian; and a practice
-// round printed whole and the sheets printed one a page, a written sum in its columns, read
-// back with pdftotext. No request leaves the file and nothing is logged as an
-// error. Each step waits for what the screen must show, never for a fixed time.
+// The page in real browsers, through puppeteer-core, opened from file://. The screen is read as its
+// lines in #layar, trailing blanks included. In Chromium and in Firefox: a dialogue typed in the
+// answer field, with Backspace, each answer echoed on its prompt's line; a wrong answer that clears
+// the screen; y; a paste of three lines at the caret, over a selection, handed over in turn; N,
+// Ctrl-D in an empty field, Ctrl-D after typed text (the clear comes while the cursor's line has
+// text) and Ctrl-C ending the run, and Enter starting it again; Ctrl-C over a selection, which
+// copies; the focus at load and Shift-Tab and Tab through the controls; the end line in a status;
+// the page opened as tavirel.html#langkah, which shows the working, and its checkbox, which takes
+// it away again; and the page opened as tavirel.html#latihan=42, a practice round of that seed
+// whose right and wrong answers are judged, a typed "é" echoed as typed, and the choice of mode, by
+// mouse and by keyboard, which starts the program afresh in the other mode, with a seed drawn for a
+// practice round; the sheets of "Lembar soal", exactly as the program writes them, its fields'
+// checks, and the level of a practice round from the address and from its select; "Hitung" with its
+// working, a practice round and the sheets of operations, and "Pecahan" with its working and
+// without, a paste, Ctrl-D after a number, a restart and Ctrl-C there, a practice round and the
+// sheets of fractions, exactly as the program writes them, from addresses whose parts come in any
+// order, and the address written back. In Chromium alone, as only it emulates touch, gives the
+// accessibility tree and prints to PDF: a 360x640 touch screen, where the 45-column lines fit on
+// one row, a long line of text wraps after its last blank that fits and in a word only where a row
+// has no blank, its rows after the first under the first word after its label (a 32-bit result, a
+// column of a written subtraction, the title of a working of fractions), a written sum's rows keep
+// their columns, whether they fit or wrap, nothing scrolls sideways, and answers go through the
+// field by tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch
+// screen, in Konversi, Hitung, Pecahan and Latihan, at the first prompt and after answers; each
+// result line once in the accessibility tree, the screen the one log, and every name in Indonesian;
+// and a practice round printed whole and the sheets printed one a page, a written sum in its
+// columns, read back with pdftotext. No request leaves the file and nothing is logged as an error.
+// Each step waits for what the screen must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
 import { execFileSync } from 'node:child_process';
@@ -560,7 +559,8 @@ async function operations() {
 
 // Pecahan, opened as tavirel.html#pecahan&langkah: the box is ticked, and a decimal fraction
 // gets the lines the program writes for it, its working with them; unticked, the address is
-// #pecahan, the program starts afresh, and the same number gets its results alone. Latihan
+// #pecahan, the program starts afresh, and the same number gets its results alone; a paste,
+// Ctrl-D after a number, Enter after the end and Ctrl-C work there as in Konversi. Latihan
 // with "Bilangan pecahan", from #latihan=42&pecahan, asks the seed 42's questions of fractions
 // and judges a right answer and a wrong one as the program does; an address whose parts come
 // in another order gives another seed's round at level 2, and the controls write the address
@@ -606,6 +606,31 @@ async function fractions() {
   await prompt(page, COBA_LAGI);
   await check(page, 'Pecahan unticked: the results, no working',
     [`${PILIHAN}a`, '', `${DESIMAL}10,625`, ...results, '', COBA_LAGI], false);
+  // A pasted line answers the menu; a number typed and ended by Ctrl-D without a line end is
+  // still converted, and the program ends at the next prompt. Enter starts it again, and Ctrl-C
+  // stops it.
+  await answer(page, COBA_LAGI, 'y');
+  await prompt(page, PILIHAN);
+  await paste(page, 'a\n');
+  await prompt(page, DESIMAL);
+  await page.keyboard.type('2,5');
+  await control(page, 'KeyD');
+  await ended(page, 'Pecahan, Ctrl-D after a number');
+  const ctrlD = written(['--pecahan'], 'a\n2,5');
+  await check(page, 'Pecahan, a pasted choice and Ctrl-D after a number: its results, then the end',
+    [...ctrlD.slice(0, n - 1), `${PILIHAN}a`, '', `${DESIMAL}2,5${ctrlD[n].slice(DESIMAL.length)}`,
+      ...ctrlD.slice(n + 1)], true);
+  if (ctrlD[n] !== `${DESIMAL}Hasil biner        : 10,1`) {
+    fail(`Pecahan under node: 2,5 is not 10,1 in binary:\n${ctrlD.join('\n')}`);
+  }
+  await page.keyboard.press('Enter');
+  await prompt(page, PILIHAN);
+  await check(page, 'Pecahan after its end: Enter starts it again', [...BANNER_PECAHAN, PILIHAN],
+    true);
+  await control(page, 'KeyC');
+  await ended(page, 'Pecahan, Ctrl-C');
+  await check(page, 'Pecahan, Ctrl-C: "^C" where the cursor is, and the end',
+    [...BANNER_PECAHAN, `${PILIHAN}^C`, ''], true);
   await page.close();
 
   const round = await open({ width: 1000, height: 700 }, '#latihan=42&pecahan');
