@@ -14,6 +14,7 @@
 import { argumenCetakan, fokusCetakan, kontrolCetakan, siapCetak, tampilkanCetakan }
   from './cetakan.js';
 import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
+import { jalankanProgram } from './program.js';
 
 const PESAN_SELESAI = 'Program selesai. Tekan Enter untuk memulai lagi, atau muat ulang halaman.';
 const TINGKAT_DASAR = '1';
@@ -56,40 +57,26 @@ function jalankan() {
   if (!jalan) {
     return;
   }
-  window.tavirelWasm.then((wasm) => tavirel({
-    arguments: argumenJalan,
-    // The module is compiled, so it is instantiated at once and the program writes its first
-    // prompt in this task; a browser that will not do that on its main thread does it later.
-    instantiateWasm: (impor, terima) => {
-      let instance;
-      try {
-        instance = new WebAssembly.Instance(wasm, impor);
-      } catch {
-        WebAssembly.instantiate(wasm, impor).then((nanti) => terima(nanti, wasm));
-        return {};
-      }
-      terima(instance, wasm);
-      return {};
-    },
-    tavirelTulis: (bytes) => {
+  jalankanProgram(argumenJalan, {
+    tulis: (bytes) => {
       if (ini === jalan) {
         tulis(bytes);
       }
       return bytes.length;
     },
-    tavirelTerminal: () => true,
-    tavirelBaca: (maks) => new Promise((jawab) => {
+    terminal: true,
+    baca: (maks) => new Promise((jawab) => {
       ini.baca = { maks, jawab };
       layani();
     }),
-    onExit: () => {
+    selesai: () => {
       if (ini === jalan) {
         jalan = null;
         akhir.textContent = modeLembar.checked ? `Siap dicetak: ${siapCetak()} lembar.`
           : PESAN_SELESAI;
       }
     },
-  }));
+  });
 }
 
 // Answers the program's pending read from what has been handed over, if it can: the bytes
