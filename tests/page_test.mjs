@@ -14,17 +14,21 @@
 // working, a practice round and the sheets of operations, and "Pecahan" with its working and
 // without, a paste, Ctrl-D after a number, a restart and Ctrl-C there, a practice round and the
 // sheets of fractions, exactly as the program writes them, from addresses whose parts come in any
-// order, and the address written back. In Chromium alone, as only it emulates touch, gives the
-// accessibility tree and prints to PDF: a 360x640 touch screen, where the 45-column lines fit on
-// one row, a long line of text wraps after its last blank that fits and in a word only where a row
-// has no blank, its rows after the first under the first word after its label (a 32-bit result, a
-// column of a written subtraction, the title of a working of fractions), a written sum's rows keep
-// their columns, whether they fit or wrap, nothing scrolls sideways, and answers go through the
-// field by tap; axe-core's WCAG 2.2 AA and best-practice rules on the desktop and on the touch
-// screen, in Konversi, Hitung, Pecahan and Latihan, at the first prompt and after answers; each
-// result line once in the accessibility tree, the screen the one log, and every name in Indonesian;
-// and a practice round printed whole and the sheets printed one a page, a written sum in its
-// columns, read back with pdftotext. No request leaves the file and nothing is logged as an error.
+// order, and the address written back; multiple choice in "Lembar soal", from the address
+// (#lembar&pilihan&pecahan), exactly as the program writes it with its key table, which the status
+// counts as a sheet, the address written back, and Tab through the group "Cetakan" in order. In
+// Chromium alone, as only it emulates touch, gives the accessibility tree and prints to PDF: a
+// 360x640 touch screen, where the 45-column lines fit on one row, a long line of text wraps after
+// its last blank that fits and in a word only where a row has no blank, its rows after the first
+// under the first word after its label (a 32-bit result, a column of a written subtraction, the
+// title of a working of fractions), a written sum's rows keep their columns, whether they fit or
+// wrap, nothing scrolls sideways, and answers go through the field by tap; axe-core's WCAG 2.2 AA
+// and best-practice rules on the desktop and on the touch screen, in Konversi, Hitung, Pecahan,
+// Latihan and Lembar soal (with "Pilihan ganda" ticked too), at the first prompt and after answers;
+// each result line once in the accessibility tree, the screen the one log, and every name in
+// Indonesian; and a practice round printed whole and the sheets printed one a page, a written sum
+// in its columns, and the key table of multiple choice on a page of its own, none of the controls
+// printed, read back with pdftotext. No request leaves the file and nothing is logged as an error.
 // Each step waits for what the screen must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
@@ -1078,6 +1082,18 @@ async function sheets() {
       fail(`the sheets at 360x640: the screen is ${height} px high, under half the height`);
     }
     await axe(phone, 'the sheets on the touch screen');
+    // "Pilihan ganda" tapped: the key table is one more sheet, and the screen keeps its height.
+    await phone.tap('#pilihan');
+    await phone.waitForFunction(() => document.getElementById('akhir').textContent ===
+      'Siap dicetak: 3 lembar.', { timeout: 30000 }).catch(() => {});
+    const ticked = await phone.evaluate(() => [window.location.hash,
+      document.getElementById('akhir').textContent,
+      document.getElementById('layar').getBoundingClientRect().height >= 320]);
+    if (JSON.stringify(ticked) !== '["#lembar&pilihan","Siap dicetak: 3 lembar.",true]') {
+      fail(`the sheets at 360x640 with "Pilihan ganda": the address, the status and the ` +
+        `screen's height of half the page are ${JSON.stringify(ticked)}`);
+    }
+    await axe(phone, 'multiple choice on the touch screen');
     await phone.$eval('#benih', (field) => {
       field.value = '18446744073709551616';
       field.dispatchEvent(new Event('change'));
@@ -1088,12 +1104,85 @@ async function sheets() {
   }
 }
 
+// Multiple choice in "Lembar soal". Opened as #lembar&pilihan&pecahan, "Pilihan ganda" is ticked
+// and fractions chosen; with the seed 42 and 3 students the screen is exactly what the program
+// writes with --pilihan, the key table after the keys, the status counts the table as a seventh
+// sheet, and the address is written back in the page's order. Tab goes through the group's
+// fields, boxes and button in order. In Chromium, printed, each of the 7 sheets starts a page,
+// the table last, and none of the controls print.
+async function choices() {
+  const page = await open({ width: 1000, height: 700 }, '#lembar&pilihan&pecahan');
+  const state = () => page.evaluate(() => [window.location.hash,
+    document.getElementById('pilihan').checked, document.getElementById('jenis').value]);
+  if (JSON.stringify(await state()) !== '["#lembar&pilihan&pecahan",true,"pecahan"]') {
+    fail(`#lembar&pilihan&pecahan: the address, "Pilihan ganda" and the kind are ${await state()}`);
+  }
+  const enter = async (id, value) => {
+    await page.$eval(`#${id}`, (field) => field.select());
+    await page.keyboard.type(value);
+    await page.keyboard.press('Tab');
+  };
+  await enter('benih', '42');
+  await enter('siswa', '3');
+  const status = 'Siap dicetak: 7 lembar.';
+  try {
+    await page.waitForFunction((status) => document.getElementById('akhir').textContent === status,
+      { timeout: 30000 }, status);
+  } catch {
+    fail(`multiple choice: the status is "${await page.$eval('#akhir', (line) => line.textContent)}", ` +
+      `not "${status}"`);
+  }
+  const settings = ['--benih=42', '--soal=10', '--siswa=3', '--tingkat=1'];
+  const sheetsWritten = written(['--lembar', '--kunci', '--pecahan', '--pilihan', ...settings]);
+  if (!sheetsWritten.includes('Program Tavirel: Tabel Kunci') ||
+    !sheetsWritten.some((line) => /^ {3}Jawaban: [a-e]\. /.test(line))) {
+    fail(`multiple choice under node: no key table or lettered answers:\n${sheetsWritten.join('\n')}`);
+  }
+  await check(page, 'multiple choice: the screen is what the program writes', sheetsWritten, true);
+  if (JSON.stringify(await state()) !== '["#lembar&pecahan&pilihan",true,"pecahan"]') {
+    fail(`multiple choice: the address written back is ${await state()}`);
+  }
+  await page.focus('#benih');
+  for (const id of ['soal', 'siswa', 'cetak-lembar', 'cetak-kunci', 'cetak-langkah', 'pilihan',
+    'cetak', 'layar']) {
+    await page.keyboard.press('Tab');
+    if (await focused(page) !== id) {
+      fail(`Lembar soal: Tab reaches ${await focused(page)}, not ${id}`);
+      break;
+    }
+  }
+  await axe(page, 'multiple choice on the desktop');
+  await assistive(page, [], 'multiple choice');
+  if (browserName === 'Chromium') {
+    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
+    writeFileSync(path.join(work, 'sheets.pdf'), await page.pdf({ format: 'A4' }));
+    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
+      { encoding: 'utf8' });
+    rmSync(work, { recursive: true, force: true });
+    const pages = printed.split('\f').filter((text) => text.trim() !== '');
+    // A sheet of ten questions with their options takes two pages; each sheet starts one.
+    const titled = pages.map((text) => text.trim().split('\n')[0])
+      .filter((first) => first.startsWith('Program Tavirel: '));
+    const expected = [...Array(3).fill('Lembar Soal'), ...Array(3).fill('Kunci Jawaban'),
+      'Tabel Kunci'].map((title) => `Program Tavirel: ${title}`);
+    const titles = printed.match(/Program Tavirel: \w+ \w+/g) ?? [];
+    if (JSON.stringify(titled) !== JSON.stringify(expected) || titles.length !== 7 ||
+      !pages.at(-1).trim().startsWith(expected[6]) ||
+      !pages.at(-1).includes('10 soal pecahan, benih 42 sampai 44') ||
+      /Cetakan|Benih|Pilihan ganda|Kirim|Siap dicetak/.test(printed)) {
+      fail(`multiple choice printed: the sheets that start a page are ${JSON.stringify(titled)}, ` +
+        `not each sheet with the table last on a page of its own, or controls print:\n${printed}`);
+    }
+  }
+  await page.close();
+}
+
 for (const name of installed) {
   const profile = await launch(name);
   try {
     for (const run of name === 'Chromium'
-      ? [desktop, working, practice, operations, fractions, sheets, phone, printed]
-      : [desktop, working, practice, operations, fractions, sheets]) {
+      ? [desktop, working, practice, operations, fractions, sheets, choices, phone, printed]
+      : [desktop, working, practice, operations, fractions, sheets, choices]) {
       await run().catch((error) => fail(`${run.name} stopped: ${error.stack}`));
     }
   } finally {

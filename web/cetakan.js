@@ -1,8 +1,9 @@
 // The controls of "Lembar soal", the group "Cetakan": the first seed, the questions and the
 // students, each a text field of decimal digits (a number field cannot hold 2^64-1 exactly),
-// and which sheets to print. A value out of its range, or no sheets chosen, leaves nothing to
-// run; a value out of its range says so next to its field. "Cetak" prints once a run of the
-// sheets has ended.
+// which sheets to print, and whether they are multiple choice ("Pilihan ganda", with the key
+// table after the keys). A value out of its range, or no sheets chosen, leaves nothing to run; a
+// value out of its range says so next to its field. "Cetak" prints once a run of the sheets has
+// ended.
 const BATAS_BENIH = 2n ** 64n - 1n;
 
 const grup = document.getElementById('cetakan');
@@ -10,6 +11,7 @@ const lembar = document.getElementById('cetak-lembar');
 const kunci = document.getElementById('cetak-kunci');
 const langkah = document.getElementById('cetak-langkah');
 const cetak = document.getElementById('cetak');
+export const pilihan = document.getElementById('pilihan');
 
 // Each field: its option, and the numbers it takes.
 const isian = [
@@ -19,7 +21,8 @@ const isian = [
 ];
 isian[0].elemen.value = String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
 
-export const kontrolCetakan = [...isian.map(({ elemen }) => elemen), lembar, kunci, langkah];
+export const kontrolCetakan = [...isian.map(({ elemen }) => elemen), lembar, kunci, langkah,
+  pilihan];
 
 // Whether a field's value is in its range, said by its message and aria-invalid.
 function periksa({ min, maks, elemen }) {
@@ -43,16 +46,19 @@ export function argumenCetakan(tingkat, jenis) {
     ...(lembar.checked ? ['--lembar'] : []),
     ...(kunci.checked ? ['--kunci'] : []),
     ...jenis,
+    ...(pilihan.checked ? ['--pilihan'] : []),
     ...(kunci.checked && langkah.checked ? ['--langkah'] : []),
     ...isian.map(({ opsi, elemen }) => `${opsi}=${elemen.value}`),
     `--tingkat=${tingkat}`,
   ];
 }
 
-// The run of the sheets has ended: they can be printed. Returns how many there are.
+// The run of the sheets has ended: they can be printed. Returns how many there are, the key
+// table of multiple choice, which follows the keys, counted as one.
 export function siapCetak() {
   cetak.disabled = false;
-  return Number(isian[2].elemen.value) * (Number(lembar.checked) + Number(kunci.checked));
+  return Number(isian[2].elemen.value) * (Number(lembar.checked) + Number(kunci.checked)) +
+    Number(pilihan.checked && kunci.checked);
 }
 
 export function tampilkanCetakan(ya) {

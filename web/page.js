@@ -7,11 +7,12 @@
 // chosen: the converter, the operations (--hitung) or the converter of fractions (--pecahan),
 // with or without --langkah ("Tampilkan langkah"), a practice round with a seed of its own of
 // the kind and at the level chosen, or the sheets that the group "Cetakan" asks for
-// (cetakan.js), which print one a page. The page's address follows the mode, the box, the kind
-// and the level (#langkah, #hitung, #hitung&langkah, #pecahan, #pecahan&langkah, #latihan,
-// #lembar, &tingkat=2, &hitung, &pecahan), so that a link opens the page as it was;
-// #latihan=N runs the seed N, so that a teacher can give a whole class one round.
-import { argumenCetakan, fokusCetakan, kontrolCetakan, siapCetak, tampilkanCetakan }
+// (cetakan.js), which print one a page. The page's address follows the mode, the box, the kind,
+// the level and multiple choice (#langkah, #hitung, #hitung&langkah, #pecahan,
+// #pecahan&langkah, #latihan, #lembar, &tingkat=2, &hitung, &pecahan, &pilihan), so that a link
+// opens the page as it was; #latihan=N runs the seed N, so that a teacher can give a whole class
+// one round.
+import { argumenCetakan, fokusCetakan, kontrolCetakan, pilihan, siapCetak, tampilkanCetakan }
   from './cetakan.js';
 import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
 import { jalankanProgram } from './program.js';
@@ -234,7 +235,8 @@ function tampilkanMode() {
 // from 0 to 2^64-1 also its seed, and #lembar Lembar soal. The parts after it, each after a "&"
 // and in any order, set the rest: in Hitung and Pecahan, langkah ticks the box; in Latihan and
 // Lembar soal, hitung chooses operations and pecahan fractions (the first of them, if both
-// come), and tingkat=2 (leading zeros allowed) the level 2, any other level the level 1.
+// come), and tingkat=2 (leading zeros allowed) the level 2, any other level the level 1; in
+// Lembar soal, pilihan ticks "Pilihan ganda".
 function ikutiAlamat() {
   const [kepala, ...bagian] = window.location.hash.slice(1).split('&');
   const benih = /^latihan=(\d+)$/.exec(kepala);
@@ -250,11 +252,12 @@ function ikutiAlamat() {
   const soal = modeLatihan.checked || modeLembar.checked;
   jenis.value = (soal && bagian.find((b) => JENIS_LAIN.includes(b))) || JENIS_DASAR;
   tingkat.value = soal && bagian.some((b) => /^tingkat=0*2$/.test(b)) ? '2' : TINGKAT_DASAR;
+  pilihan.checked = modeLembar.checked && bagian.includes('pilihan');
   tampilkanMode();
 }
 
-// The address as the controls set it, as #latihan=N&tingkat=2&pecahan; a seed the address
-// gave stays while Latihan does.
+// The address as the controls set it, as #latihan=N&tingkat=2&pecahan or
+// #lembar&tingkat=2&pecahan&pilihan; a seed the address gave stays while Latihan does.
 function tulisAlamat() {
   if (!modeLatihan.checked) {
     benihAlamat = null;
@@ -264,7 +267,7 @@ function tulisAlamat() {
   const benih = benihAlamat === null ? '' : `=${benihAlamat}`;
   const dialog = dialogLain();
   const bagian = modeLatihan.checked ? `#latihan${benih}${soal}`
-    : modeLembar.checked ? `#lembar${soal}`
+    : modeLembar.checked ? `#lembar${soal}${pilihan.checked ? '&pilihan' : ''}`
       : dialog ? `#${dialog.value}${langkah.checked ? '&langkah' : ''}`
         : langkah.checked ? '#langkah' : '';
   window.history.replaceState(null, '', window.location.href.replace(/#.*$/, '') + bagian);
@@ -284,7 +287,8 @@ for (const kontrol of semuaKontrol) {
 }
 window.addEventListener('hashchange', () => {
   const keadaan = () => [modeHitung.checked, modePecahan.checked, modeLatihan.checked,
-    modeLembar.checked, langkah.checked, benihAlamat, jenis.value, tingkat.value].join();
+    modeLembar.checked, langkah.checked, benihAlamat, jenis.value, tingkat.value,
+    pilihan.checked].join();
   const sebelum = keadaan();
   ikutiAlamat();
   if (keadaan() !== sebelum) {
