@@ -23,8 +23,13 @@ export function installedBrowsers() {
 }
 
 // Starts the browser NAME from EXECUTABLE, headless, in a new profile; Chromium with ARGS
-// besides its usual ones. The caller closes the browser and removes the profile's folder.
-export async function launchBrowser(puppeteer, name, executable, args = []) {
+// besides its usual ones. With DOWNLOADS, a folder, every download is saved there without a
+// question: in Firefox by its download preferences (and without opening its downloads panel,
+// which would take the focus from the page), in Chromium through the DevTools protocol's
+// Browser.setDownloadBehavior. Each browser writes a download under another name (.part,
+// .crdownload) and gives it its own name once it is complete. The caller closes the browser and
+// removes the profile's folder.
+export async function launchBrowser(puppeteer, name, executable, args = [], downloads = null) {
   const profile = mkdtempSync(path.join(tmpdir(), 'tavirel-page-'));
   const browser = await puppeteer.launch(name === 'Chromium' ? {
     executablePath: executable,
@@ -37,7 +42,20 @@ export async function launchBrowser(puppeteer, name, executable, args = []) {
     executablePath: executable,
     headless: true,
     userDataDir: profile,
+    extraPrefsFirefox: downloads ? {
+      'browser.download.folderList': 2,
+      'browser.download.dir': downloads,
+      'browser.download.useDownloadDir': true,
+      'browser.download.always_ask_before_handling_new_types': false,
+      'browser.download.start_downloads_in_tmp_dir': false,
+      'browser.download.alwaysOpenPanel': false,
+    } : {},
   });
+  if (downloads && name === 'Chromium') {
+    const session = await browser.target().createCDPSession();
+    await session.send('Browser.setDownloadBehavior',
+      { behavior: 'allow', downloadPath: downloads });
+  }
   return { browser, profile };
 }
 

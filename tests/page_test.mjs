@@ -16,24 +16,29 @@
 // sheets of fractions, exactly as the program writes them, from addresses whose parts come in any
 // order, and the address written back; multiple choice in "Lembar soal", from the address
 // (#lembar&pilihan&pecahan), exactly as the program writes it with its key table, which the status
-// counts as a sheet, the address written back, and Tab through the group "Cetakan" in order. In
-// Chromium alone, as only it emulates touch, gives the accessibility tree and prints to PDF: a
-// 360x640 touch screen, where the 45-column lines fit on one row, a long line of text wraps after
-// its last blank that fits and in a word only where a row has no blank, its rows after the first
-// under the first word after its label (a 32-bit result, a column of a written subtraction, the
-// title of a working of fractions), a written sum's rows keep their columns, whether they fit or
-// wrap, nothing scrolls sideways, and answers go through the field by tap; axe-core's WCAG 2.2 AA
-// and best-practice rules on the desktop and on the touch screen, in Konversi, Hitung, Pecahan,
-// Latihan and Lembar soal (with "Pilihan ganda" ticked too), at the first prompt and after answers;
-// each result line once in the accessibility tree, the screen the one log, and every name in
-// Indonesian; and a practice round printed whole and the sheets printed one a page, a written sum
-// in its columns, and the key table of multiple choice on a page of its own, none of the controls
-// printed, read back with pdftotext. No request leaves the file and nothing is logged as an error.
-// Each step waits for what the screen must show, never for a fixed time.
+// counts as a sheet, the address written back, and Tab through the group "Cetakan" in order; "Unduh
+// untuk Moodle", which saves a file named by kind, level and seed that holds exactly what the
+// program writes with --moodle for the same settings, the largest bank of 16 MB too, saved into a
+// folder of the test's (Chromium's by the DevTools protocol, Firefox's by its preferences) and read
+// once the browser has finished it, while the button is unavailable and keeps the focus and the
+// sheets stay on the screen; and a failure to run reported. In Chromium alone, as only it emulates
+// touch, gives the accessibility tree and prints to PDF: a 360x640 touch screen, where the
+// 45-column lines fit on one row, a long line of text wraps after its last blank that fits and in a
+// word only where a row has no blank, its rows after the first under the first word after its label
+// (a 32-bit result, a column of a written subtraction, the title of a working of fractions), a
+// written sum's rows keep their columns, whether they fit or wrap, nothing scrolls sideways, and
+// answers go through the field by tap; axe-core's WCAG 2.2 AA and best-practice rules on the
+// desktop and on the touch screen, in Konversi, Hitung, Pecahan, Latihan and Lembar soal (with
+// "Pilihan ganda" ticked too), at the first prompt and after answers; each result line once in the
+// accessibility tree, the screen the one log, and every name in Indonesian; and a practice round
+// printed whole and the sheets printed one a page, a written sum in its columns, and the key table
+// of multiple choice on a page of its own, none of the controls printed, read back with pdftotext.
+// No request leaves the file and nothing is logged as an error. Each step waits for what the screen,
+// or the downloads folder, must show, never for a fixed time.
 // Usage: node page_test.mjs NODE_MODULES PAGE_HTML. Exits 77 (skipped) when neither Chromium
 // nor Firefox is installed.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -63,6 +68,8 @@ const BANNER_PECAHAN = ['Program Tavirel: Bilangan Pecahan', ...BANNER.slice(1)]
 const failures = [];
 let browser;
 let browserName;
+// The folder where the browser saves downloads, without asking.
+let downloads;
 
 function fail(message) {
   failures.push(`${browserName}: ${message}`);
@@ -70,8 +77,9 @@ function fail(message) {
 
 async function launch(name) {
   browserName = name;
+  downloads = mkdtempSync(path.join(tmpdir(), 'tavirel-downloads-'));
   const launched = await launchBrowser(puppeteer, name, browsers[name],
-    ['--allow-file-access-from-files']);
+    ['--allow-file-access-from-files'], downloads);
   browser = launched.browser;
   return launched.profile;
 }
@@ -1035,9 +1043,10 @@ async function sheets() {
     { timeout: 5000 }).catch(() => {});
   const invalid = await page.$eval('#soal', (field) => [field.getAttribute('aria-invalid'),
     document.getElementById(field.getAttribute('aria-describedby')).textContent,
-    document.getElementById('cetak').disabled]);
-  if (JSON.stringify(invalid) !== '["","Harus bilangan 1 sampai 100",true]') {
-    fail(`a value out of range: aria-invalid, the message and "Cetak" are ${JSON.stringify(invalid)}`);
+    document.getElementById('cetak').disabled, document.getElementById('moodle').disabled]);
+  if (JSON.stringify(invalid) !== '["","Harus bilangan 1 sampai 100",true,true]') {
+    fail('a value out of range: aria-invalid, the message, "Cetak" and "Unduh untuk Moodle" are ' +
+      JSON.stringify(invalid));
   }
   await axe(page, 'the sheets with a value out of range');
   await enter('soal', '2');
@@ -1047,6 +1056,9 @@ async function sheets() {
   if (!await page.$eval('#cetak', (button) => button.disabled) ||
     !await page.$eval('#cetak-langkah', (box) => box.disabled)) {
     fail('no box ticked: "Cetak" or "Langkah" is not disabled');
+  }
+  if (await page.$eval('#moodle', (button) => button.disabled)) {
+    fail('no box ticked: "Unduh untuk Moodle", which needs no sheets, is disabled');
   }
   await page.close();
 
@@ -1104,12 +1116,82 @@ async function sheets() {
   }
 }
 
-// Multiple choice in "Lembar soal". Opened as #lembar&pilihan&pecahan, "Pilihan ganda" is ticked
-// and fractions chosen; with the seed 42 and 3 students the screen is exactly what the program
-// writes with --pilihan, the key table after the keys, the status counts the table as a seventh
-// sheet, and the address is written back in the page's order. Tab goes through the group's
-// fields, boxes and button in order. In Chromium, printed, each of the 7 sheets starts a page,
-// the table last, and none of the controls print.
+// What the program writes under node for these arguments, as bytes; each output is computed
+// once for all browsers.
+const bytesWritten = new Map();
+function writtenBytes(arguments_) {
+  const key = arguments_.join(' ');
+  if (!bytesWritten.has(key)) {
+    bytesWritten.set(key, execFileSync(process.execPath,
+      [path.join(path.dirname(html), 'tavirel.js'), ...arguments_], { maxBuffer: 64 << 20 }));
+  }
+  return bytesWritten.get(key);
+}
+
+// The bytes of the file NAME that the browser has saved in the downloads folder, once it is
+// complete: under its own name, not empty, and no partial download (.part, .crdownload) beside
+// it; null, with what the folder holds, if that has not come within 60 seconds. The folder is
+// then emptied, so that a later download of the same name keeps its name.
+async function downloaded(name) {
+  const file = path.join(downloads, name);
+  const deadline = Date.now() + 60000;
+  for (;;) {
+    const files = readdirSync(downloads);
+    if (files.includes(name) && statSync(file).size > 0 &&
+      !files.some((other) => /\.(part|crdownload)$/.test(other))) {
+      const bytes = readFileSync(file);
+      for (const other of files) {
+        rmSync(path.join(downloads, other), { force: true });
+      }
+      return { bytes, files };
+    }
+    if (Date.now() > deadline) {
+      return { bytes: null, files };
+    }
+    await new Promise((resolve) => { setTimeout(resolve, 50); });
+  }
+}
+
+// Presses "Unduh untuk Moodle" by PRESS and waits, for at most 60 seconds, until the button has
+// been unavailable and is available again, recording each state of the status and of the
+// button's aria-disabled as it changes. Returns the status and the states.
+async function bank(page, press) {
+  await page.evaluate(() => {
+    const kabar = document.getElementById('kabar-moodle');
+    const tombol = document.getElementById('moodle');
+    window.keadaanMoodle = [];
+    new MutationObserver(() => {
+      const keadaan = [kabar.textContent, tombol.getAttribute('aria-disabled')];
+      if (JSON.stringify(keadaan) !== JSON.stringify(window.keadaanMoodle.at(-1))) {
+        window.keadaanMoodle.push(keadaan);
+      }
+    }).observe(document.getElementById('isi-cetakan'),
+      { subtree: true, childList: true, characterData: true, attributes: true });
+  });
+  await press();
+  try {
+    await page.waitForFunction(() => {
+      const sibuk = window.keadaanMoodle.findIndex(([, tidakTersedia]) => tidakTersedia === 'true');
+      return sibuk >= 0 && window.keadaanMoodle.slice(sibuk).some(([, tidak]) => tidak === null);
+    }, { timeout: 60000 });
+  } catch {
+    // Reported by the caller, with the states as they are.
+  }
+  return page.evaluate(() => [document.getElementById('kabar-moodle').textContent,
+    window.keadaanMoodle]);
+}
+
+// Multiple choice and the bank for Moodle in "Lembar soal". Opened as #lembar&pilihan&pecahan,
+// "Pilihan ganda" is ticked and fractions chosen; with the seed 42 and 3 students the screen is
+// exactly what the program writes with --pilihan, the key table after the keys, the status
+// counts the table as a seventh sheet, and the address is written back in the page's order.
+// Tab goes through the group's fields, boxes and buttons in order. In Chromium, printed, each
+// of the 7 sheets starts a page, the table last, and none of the controls print. "Unduh untuk
+// Moodle", pressed by keyboard, saves the file that the program writes with --moodle for those
+// settings, named by kind, level and seed; while the bank is made the button is unavailable
+// and the status says so, the button keeps the focus, and the sheets stay on the screen. The
+// largest bank, 16 MB of operations at level 2, from a seed typed with leading zeros and no
+// sheets chosen, is saved whole too. A program that cannot run is reported, not silent.
 async function choices() {
   const page = await open({ width: 1000, height: 700 }, '#lembar&pilihan&pecahan');
   const state = () => page.evaluate(() => [window.location.hash,
@@ -1129,14 +1211,15 @@ async function choices() {
     await page.waitForFunction((status) => document.getElementById('akhir').textContent === status,
       { timeout: 30000 }, status);
   } catch {
-    fail(`multiple choice: the status is "${await page.$eval('#akhir', (line) => line.textContent)}", ` +
-      `not "${status}"`);
+    const shown = await page.$eval('#akhir', (line) => line.textContent);
+    fail(`multiple choice: the status is "${shown}", not "${status}"`);
   }
   const settings = ['--benih=42', '--soal=10', '--siswa=3', '--tingkat=1'];
   const sheetsWritten = written(['--lembar', '--kunci', '--pecahan', '--pilihan', ...settings]);
   if (!sheetsWritten.includes('Program Tavirel: Tabel Kunci') ||
     !sheetsWritten.some((line) => /^ {3}Jawaban: [a-e]\. /.test(line))) {
-    fail(`multiple choice under node: no key table or lettered answers:\n${sheetsWritten.join('\n')}`);
+    fail('multiple choice under node: no key table or lettered answers:\n' +
+      sheetsWritten.join('\n'));
   }
   await check(page, 'multiple choice: the screen is what the program writes', sheetsWritten, true);
   if (JSON.stringify(await state()) !== '["#lembar&pecahan&pilihan",true,"pecahan"]') {
@@ -1144,7 +1227,7 @@ async function choices() {
   }
   await page.focus('#benih');
   for (const id of ['soal', 'siswa', 'cetak-lembar', 'cetak-kunci', 'cetak-langkah', 'pilihan',
-    'cetak', 'layar']) {
+    'cetak', 'moodle', 'layar']) {
     await page.keyboard.press('Tab');
     if (await focused(page) !== id) {
       fail(`Lembar soal: Tab reaches ${await focused(page)}, not ${id}`);
@@ -1169,10 +1252,70 @@ async function choices() {
     if (JSON.stringify(titled) !== JSON.stringify(expected) || titles.length !== 7 ||
       !pages.at(-1).trim().startsWith(expected[6]) ||
       !pages.at(-1).includes('10 soal pecahan, benih 42 sampai 44') ||
-      /Cetakan|Benih|Pilihan ganda|Kirim|Siap dicetak/.test(printed)) {
+      /Cetakan|Benih|Pilihan ganda|Unduh|Moodle|Kirim|Siap dicetak/.test(printed)) {
       fail(`multiple choice printed: the sheets that start a page are ${JSON.stringify(titled)}, ` +
         `not each sheet with the table last on a page of its own, or controls print:\n${printed}`);
     }
+  }
+
+  // The bank of these settings, by keyboard: the focus stays on the button.
+  const screenBefore = await screen(page);
+  const name = 'tavirel-pecahan-tingkat-1-benih-42.xml';
+  await page.focus('#moodle');
+  const [said, states] = await bank(page, () => page.keyboard.press('Enter'));
+  const busy = ['Membuat bank soal Moodle...', 'true'];
+  const done = [`Bank soal Moodle diunduh: ${name}`, null];
+  if (JSON.stringify(states) !== JSON.stringify([busy, done])) {
+    fail(`"Unduh untuk Moodle": the status and aria-disabled went ${JSON.stringify(states)}, ` +
+      `not ${JSON.stringify([busy, done])}`);
+  }
+  const saved = await downloaded(name);
+  const bankWritten = writtenBytes(['--moodle', '--pecahan', ...settings]);
+  const category = '<category><text>$course$/top/tavirel/pecahan tingkat 1/benih 42<';
+  if (!bankWritten.toString().includes(category)) {
+    fail('the bank under node is not the fractions of the seed 42');
+  }
+  if (!saved.bytes?.equals(bankWritten)) {
+    fail(`"Unduh untuk Moodle" (${said}): ${saved.bytes ? `${saved.bytes.length} bytes that ` +
+      `differ from the program's ${bankWritten.length}` : `no ${name}, the folder holds ` +
+      JSON.stringify(saved.files)}`);
+  }
+  if (await focused(page) !== 'moodle') {
+    fail(`after "Unduh untuk Moodle" the focus is on ${await focused(page)}`);
+  }
+  const after = await page.$eval('#akhir', (line) => line.textContent);
+  if (JSON.stringify(await screen(page)) !== JSON.stringify(screenBefore) || after !== status) {
+    fail(`"Unduh untuk Moodle" disturbs the sheets on the screen, or the status "${after}"`);
+  }
+  await axe(page, 'multiple choice after a bank is saved');
+
+  // The largest bank, with no sheets chosen, so that nothing runs on the screen.
+  await page.click('#cetak-lembar');
+  await page.click('#cetak-kunci');
+  await page.select('#jenis', 'hitung');
+  await page.select('#tingkat', '2');
+  await enter('soal', '100');
+  await enter('siswa', '100');
+  await enter('benih', '007');
+  const largest = 'tavirel-hitung-tingkat-2-benih-7.xml';
+  const [saidLargest] = await bank(page, () => page.click('#moodle'));
+  const savedLargest = await downloaded(largest);
+  const largestWritten = writtenBytes(['--moodle', '--hitung', '--benih=007', '--soal=100',
+    '--siswa=100', '--tingkat=2']);
+  if (largestWritten.length < 16000000 || !savedLargest.bytes?.equals(largestWritten)) {
+    fail(`the largest bank (${saidLargest}): ${savedLargest.bytes ? `${savedLargest.bytes.length} ` +
+      `bytes, not the program's ${largestWritten.length}` : `no ${largest}, the folder holds ` +
+      JSON.stringify(savedLargest.files)}`);
+  }
+
+  // A program that cannot run: a module that is no program.
+  await page.evaluate(() => {
+    window.tavirelWasm = WebAssembly.compile(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0]));
+  });
+  const [failed, failing] = await bank(page, () => page.click('#moodle'));
+  if (!failed.startsWith('Bank soal Moodle gagal dibuat') || failing.at(-1)?.[1] !== null) {
+    fail(`"Unduh untuk Moodle" without a program: the status and aria-disabled went ` +
+      JSON.stringify(failing));
   }
   await page.close();
 }
@@ -1188,6 +1331,7 @@ for (const name of installed) {
   } finally {
     await browser.close();
     rmSync(profile, { recursive: true, force: true });
+    rmSync(downloads, { recursive: true, force: true });
   }
 }
 report('page', failures, installed);

@@ -7,11 +7,11 @@
 // chosen: the converter, the operations (--hitung) or the converter of fractions (--pecahan),
 // with or without --langkah ("Tampilkan langkah"), a practice round with a seed of its own of
 // the kind and at the level chosen, or the sheets that the group "Cetakan" asks for
-// (cetakan.js), which print one a page. The page's address follows the mode, the box, the kind,
-// the level and multiple choice (#langkah, #hitung, #hitung&langkah, #pecahan,
-// #pecahan&langkah, #latihan, #lembar, &tingkat=2, &hitung, &pecahan, &pilihan), so that a link
-// opens the page as it was; #latihan=N runs the seed N, so that a teacher can give a whole class
-// one round.
+// (cetakan.js), which print one a page, and their question bank for Moodle. The page's
+// address follows the mode, the box, the kind, the level and multiple choice (#langkah,
+// #hitung, #hitung&langkah, #pecahan, #pecahan&langkah, #latihan, #lembar, &tingkat=2,
+// &hitung, &pecahan, &pilihan), so that a link opens the page as it was; #latihan=N runs the
+// seed N, so that a teacher can give a whole class one round.
 import { argumenCetakan, fokusCetakan, kontrolCetakan, pilihan, siapCetak, tampilkanCetakan }
   from './cetakan.js';
 import { ikutiAkhir, keluaran, kosongkan, tambah } from './layar.js';
@@ -194,7 +194,7 @@ let benihAlamat = null;
 function argumen() {
   const soal = jenis.value === JENIS_DASAR ? [] : [`--${jenis.value}`];
   if (modeLembar.checked) {
-    return argumenCetakan(tingkat.value, soal);
+    return argumenCetakan(tingkat.value, jenis.value, soal);
   }
   if (modeLatihan.checked) {
     const benih = benihAlamat ?? String(1 + crypto.getRandomValues(new Uint32Array(1))[0] % 999999);
