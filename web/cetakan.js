@@ -16,7 +16,6 @@ const langkah = document.getElementById('cetak-langkah');
 const cetak = document.getElementById('cetak');
 export const pilihan = document.getElementById('pilihan');
 const moodle = document.getElementById('moodle');
-const kabarMoodle = document.getElementById('kabar-moodle');
 
 // Each field: its option, and the numbers it takes.
 const isian = [
@@ -126,6 +125,7 @@ moodle.addEventListener('click', () => {
     return;
   }
   const { argumen, nama } = bank;
+  const kabarMoodle = document.getElementById('kabar-moodle');
   membuat = true;
   moodle.setAttribute('aria-disabled', 'true');
   kabarMoodle.textContent = 'Membuat bank soal Moodle...';
