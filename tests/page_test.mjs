@@ -1191,7 +1191,8 @@ async function bank(page, press) {
 // settings, named by kind, level and seed; while the bank is made the button is unavailable
 // and the status says so, the button keeps the focus, and the sheets stay on the screen. The
 // largest bank, 16 MB of operations at level 2, from a seed typed with leading zeros and no
-// sheets chosen, is saved whole too. A program that cannot run is reported, not silent.
+// sheets chosen, is saved whole too. An address without &pilihan unticks the box. A program
+// that cannot run is reported, not silent.
 async function choices() {
   const page = await open({ width: 1000, height: 700 }, '#lembar&pilihan&pecahan');
   const state = () => page.evaluate(() => [window.location.hash,
@@ -1288,6 +1289,15 @@ async function choices() {
     fail(`"Unduh untuk Moodle" disturbs the sheets on the screen, or the status "${after}"`);
   }
   await axe(page, 'multiple choice after a bank is saved');
+  // The address changed by hand: without &pilihan the box is unticked and the sheets run afresh.
+  await page.evaluate(() => { window.location.hash = '#lembar&pecahan'; });
+  await page.waitForFunction(() => document.getElementById('akhir').textContent ===
+    'Siap dicetak: 6 lembar.', { timeout: 30000 }).catch(() => {});
+  if (await page.$eval('#pilihan', (box) => box.checked) ||
+    await page.$eval('#akhir', (line) => line.textContent) !== 'Siap dicetak: 6 lembar.') {
+    fail('#lembar&pecahan after #lembar&pecahan&pilihan: "Pilihan ganda" stays ticked, or the ' +
+      'sheets are not run afresh without it');
+  }
 
   // The largest bank, with no sheets chosen, so that nothing runs on the screen.
   await page.click('#cetak-lembar');
