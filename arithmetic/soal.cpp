@@ -70,8 +70,8 @@ void tambah_kesalahan_cara(DaftarKesalahan &daftar, const Hitungan &hitungan) {
         sambung(kesalahan.alasan, alasan_tanpa_nol);
         Baris hasil_bagi{};
         sambung_angka(hasil_bagi, hasil(hitungan), basis);
-        sambung(kesalahan.angka, isi(hasil_bagi).substr(0, 1));
-        for (const char c : isi(hasil_bagi).substr(1)) {
+        sambung(kesalahan.angka, {hasil_bagi.teks, 1});
+        for (const char c : std::string_view(hasil_bagi.teks + 1, hasil_bagi.panjang - 1)) {
             if (c != '0') {
                 sambung(kesalahan.angka, {&c, 1});
             }

@@ -196,6 +196,14 @@ void langkah_pecahan(int dari, const Pecahan &nilai);
 // hexadecimal the expansion, then the grouping.
 void langkah_konversi_pecahan(int dari, int ke, const Pecahan &nilai);
 
+// A numeral cut at its comma: its whole part, and the digits after the comma, empty where it
+// has none.
+struct BagianAngka {
+    std::string_view bulat;
+    std::string_view pecahan;
+};
+BagianAngka pisah_koma(std::string_view angka);
+
 // A mistake students make, as a wrong option of a multiple-choice question: the numeral it
 // gives, in the answer's base, and its reason. A question has at most four.
 struct Kesalahan {

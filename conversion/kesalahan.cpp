@@ -28,15 +28,6 @@ std::optional<std::uint64_t> nilai_dalam(std::string_view digit, int basis) {
     return nilai;
 }
 
-// The whole part of a numeral, and its fraction after the ",", empty where it has none.
-std::string_view bulat(std::string_view angka) {
-    return angka.substr(0, angka.find(','));
-}
-std::string_view pecahan(std::string_view angka) {
-    const std::size_t koma = angka.find(',');
-    return koma == std::string_view::npos ? std::string_view{} : angka.substr(koma + 1);
-}
-
 // A new mistake at the end of daftar, with its reason begun.
 Kesalahan &tambah(DaftarKesalahan &daftar, std::string_view alasan) {
     Kesalahan &kesalahan = daftar.isi[daftar.banyak++];
@@ -96,6 +87,15 @@ Kesalahan &tambah_tiap_digit(DaftarKesalahan &daftar, int dari) {
 
 } // namespace
 
+// Nothing here throws, so that the program needs no more of the C++ library than its headers.
+BagianAngka pisah_koma(std::string_view angka) {
+    const std::size_t koma = angka.find(',');
+    if (koma == std::string_view::npos) {
+        return {angka, {}};
+    }
+    return {{angka.data(), koma}, {angka.data() + koma + 1, angka.size() - koma - 1}};
+}
+
 void tambah_terbalik(DaftarKesalahan &daftar, std::string_view jawaban) {
     sambung_terbalik(tambah(daftar, alasan_urutan_terbalik).angka, jawaban);
 }
@@ -138,9 +138,8 @@ void kesalahan_pecahan(DaftarKesalahan &daftar, int dari, int ke, const Pecahan 
     sambung_pecahan(soal, nilai, dari);
     Baris jawaban{};
     sambung_pecahan(jawaban, nilai, ke);
-    const std::string_view bulat_jawaban = bulat(isi(jawaban));
-    const std::string_view pecahan_jawaban = pecahan(isi(jawaban));
-    const std::string_view pecahan_soal = pecahan(isi(soal));
+    const auto [bulat_jawaban, pecahan_jawaban] = pisah_koma(isi(jawaban));
+    const std::string_view pecahan_soal = pisah_koma(isi(soal)).pecahan;
 
     Kesalahan &seperti_bulat =
         tambah(daftar, ke == basis_desimal ? alasan_bobot_koma : alasan_pecahan_bulat);

@@ -124,7 +124,8 @@ inline constexpr std::string_view judul_kelompok_pecahan_heksa =
 // reason, a sentence: "Bilangan soal belum diubah ke oktal.", "Digit paling kanan berbobot 8^0
 // = 1.", "Tiap digit harus menjadi 3 bit.", "Digit di belakang koma berbobot 2^-1, 2^-2, dan
 // seterusnya.", "Bagian pecahan diubah seperti bilangan bulat; kalikan dengan 8 berulang kali."
-inline constexpr std::string_view alasan_sisa_terbalik = "Sisa pembagian dibaca dari bawah ke atas.";
+inline constexpr std::string_view alasan_sisa_terbalik =
+    "Sisa pembagian dibaca dari bawah ke atas.";
 inline constexpr std::string_view alasan_belum_diubah = "Bilangan soal belum diubah ke ";
 inline constexpr std::string_view alasan_bobot_dari_kiri =
     "Bobot digit dimulai dari kanan, dengan bobot 1.";
@@ -144,5 +145,6 @@ inline constexpr std::string_view alasan_pangkat_minus_satu = "^-1, ";
 inline constexpr std::string_view alasan_pangkat_minus_dua = "^-2, dan seterusnya";
 inline constexpr std::string_view alasan_hasil_kali_terbalik =
     "Bagian bulat hasil kali dibaca dari atas ke bawah.";
-inline constexpr std::string_view alasan_bit_pecahan = "Bit pecahan dikelompokkan dari koma ke kanan.";
+inline constexpr std::string_view alasan_bit_pecahan =
+    "Bit pecahan dikelompokkan dari koma ke kanan.";
 inline constexpr std::string_view teks_titik = ".";

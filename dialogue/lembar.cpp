@@ -22,7 +22,7 @@ template <JenisSoal Soal> void tulis_soal(int nomor, const Soal &soal) {
 
 // Appends an option's letter, ". " and its numeral: "c. 76".
 void sambung_opsi(Baris &baris, const Pilihan &pilihan, int huruf) {
-    sambung(baris, huruf_opsi.substr(static_cast<std::size_t>(huruf), 1));
+    sambung(baris, {&huruf_opsi[static_cast<std::size_t>(huruf)], 1});
     sambung(baris, teks_nomor);
     sambung(baris, isi(pilihan.opsi[huruf].angka));
 }
@@ -107,7 +107,7 @@ template <JenisSoal Soal> void tulis_tabel(const Cetakan &cetakan) {
             sambung_angka(baris, static_cast<std::uint64_t>(nomor), basis_desimal,
                           lebar_nomor_tabel);
             sambung(baris, teks_titik_huruf);
-            sambung(baris, huruf_opsi.substr(static_cast<std::size_t>(pilihan.jawaban), 1));
+            sambung(baris, {&huruf_opsi[static_cast<std::size_t>(pilihan.jawaban)], 1});
             if (nomor % huruf_per_baris == 0 || nomor == cetakan.banyak) {
                 tulis(baris);
                 baris = {};

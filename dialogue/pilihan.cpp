@@ -15,10 +15,7 @@ std::uint64_t nilai_digit(char c) {
 // angka as the key writes a value: no leading zeros but one before the comma, and a fraction
 // without zeros at its end, without the comma where nothing is left of it.
 Baris rapikan(std::string_view angka) {
-    const std::size_t koma_di = angka.find(koma);
-    std::string_view bulat = angka.substr(0, koma_di);
-    std::string_view pecahan =
-        koma_di == std::string_view::npos ? std::string_view{} : angka.substr(koma_di + 1);
+    auto [bulat, pecahan] = pisah_koma(angka);
     while (bulat.size() > 1 && bulat.front() == '0') {
         bulat.remove_prefix(1);
     }
@@ -166,11 +163,12 @@ Satuan satuan(std::string_view angka, int basis) {
 Baris dari_satuan(std::uint64_t nilai, std::size_t pecahan, int basis) {
     Baris digit{};
     sambung_angka(digit, nilai, basis, pecahan + 1, '0');
+    const std::size_t bulat = digit.panjang - pecahan;
     Baris angka{};
-    sambung(angka, isi(digit).substr(0, digit.panjang - pecahan));
+    sambung(angka, {digit.teks, bulat});
     if (pecahan > 0) {
         sambung(angka, {&koma, 1});
-        sambung(angka, isi(digit).substr(digit.panjang - pecahan));
+        sambung(angka, {digit.teks + bulat, pecahan});
     }
     return rapikan(isi(angka));
 }
@@ -190,12 +188,11 @@ void ambil_pengganti(Ambilan &ambilan, std::string_view jawaban) {
     if (ambil(ambilan, isi(kali), alasan_periksa)) {
         return;
     }
-    const std::size_t bulat =
-        jawaban.find(koma) == std::string_view::npos ? jawaban.size() : jawaban.find(koma);
+    const std::size_t bulat = pisah_koma(jawaban).bulat.size();
     if (bulat >= 2) {
         Baris pendek{};
-        sambung(pendek, jawaban.substr(0, bulat - 1));
-        sambung(pendek, jawaban.substr(bulat));
+        sambung(pendek, {jawaban.data(), bulat - 1});
+        sambung(pendek, {jawaban.data() + bulat, jawaban.size() - bulat});
         if (ambil(ambilan, isi(pendek), alasan_periksa)) {
             return;
         }
