@@ -57,11 +57,14 @@ self.addEventListener('activate', (peristiwa) => {
   peristiwa.waitUntil(bersihkan().then(() => self.clients.claim()));
 });
 
-// A file missing from the cache, as after the browser has cleared it, comes from the network.
+// A file missing from the cache, as after the browser has cleared it, comes from the network;
+// so does one whose lookup fails, as it may in Firefox while a new build's worker deletes this
+// build's cache under a request still in this worker's hands.
 self.addEventListener('fetch', (peristiwa) => {
   const berkas = berkasUntuk(peristiwa.request);
   if (berkas) {
     peristiwa.respondWith(caches.match(berkas, { cacheName: NAMA })
+      .catch(() => undefined)
       .then((jawaban) => jawaban ?? fetch(peristiwa.request)));
   }
 });
