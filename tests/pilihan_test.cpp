@@ -2,7 +2,7 @@
 // every kind and level: five numerals of the answer's base as the key writes them, of five
 // values, one of them the answer, which the answer's letter points at; in a question of
 // fractions none whole; every wrong option with its reason, and a mistake's numeral the one
-// its reason gives. What a question must have is worked out here, apart from the program's
+// its reason gives; and the question's mistakes, all of them in the order they are tried. What a question must have is worked out here, apart from the program's
 // writers. Then the letters of the answers, which must be spread evenly; and the options of
 // sheets that are published.
 #include "dialogue/pilihan.h"
@@ -327,6 +327,13 @@ void periksa_opsi(const Soal &soal, const Pilihan &pilihan, std::uint64_t benih,
     Baris kunci{};
     soal.sambung_jawaban(kunci);
     EXPECT_EQ(isi(kunci), h.jawaban) << konteks();
+    DaftarKesalahan daftar{};
+    soal.tulis_kesalahan(daftar);
+    std::vector<std::pair<std::string, std::string>> kesalahan;
+    for (int i = 0; i < daftar.banyak; ++i) {
+        kesalahan.emplace_back(isi(daftar.isi[i].alasan), rapi(isi(daftar.isi[i].angka)));
+    }
+    EXPECT_EQ(kesalahan, h.kesalahan) << "the mistakes in the order they are tried, " << konteks();
     EXPECT_EQ(soal.basis_jawaban(), h.basis) << konteks();
     EXPECT_TRUE(pilihan.jawaban >= 0 && pilihan.jawaban < banyak_opsi) << konteks();
 
