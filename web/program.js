@@ -7,6 +7,7 @@
 // the runtime would only log) or aborts.
 export function jalankanProgram(argumen, { tulis, baca, terminal, selesai }) {
   return window.tavirelWasm.then((wasm) => new Promise((mulai, gagal) => {
+    let berakhir = false;
     tavirel({
       arguments: argumen,
       // The module is compiled, so it is instantiated at once and the program writes its first
@@ -32,7 +33,18 @@ export function jalankanProgram(argumen, { tulis, baca, terminal, selesai }) {
       tavirelTulis: tulis,
       tavirelTerminal: () => terminal,
       tavirelBaca: baca,
-      onExit: selesai,
+      onExit: (status) => {
+        berakhir = true;
+        selesai(status);
+      },
+      // Once main has run up to its first wait for input, the runtime throws the status of an
+      // exit that is not one and catches it again, which costs more than the rest of the start
+      // after the first prompt; only a real exit, after onExit, and any error must be thrown.
+      quit: (status, galat) => {
+        if (berakhir || galat?.name !== 'ExitStatus') {
+          throw galat;
+        }
+      },
     }).then(mulai, gagal);
   }));
 }
