@@ -26,6 +26,12 @@ if(IS_DIRECTORY /usr/lib/wine)
 else()
   find_program(WINE_PROGRAM NAMES ${wine_loader} wine)
 endif()
-if(WINE_PROGRAM)
+# Wine maps parts of Windows at fixed addresses, and about once in a thousand starts the
+# kernel's address space randomization has put something of its own there first ("failed to map
+# the shared user data"); so the loader runs with randomization off where setarch can do that.
+find_program(SETARCH_PROGRAM setarch)
+if(WINE_PROGRAM AND SETARCH_PROGRAM)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${SETARCH_PROGRAM} -R ${WINE_PROGRAM})
+elseif(WINE_PROGRAM)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
 endif()
