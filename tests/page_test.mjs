@@ -199,6 +199,36 @@ async function keyboard(page) {
   }
 }
 
+// What PAGE prints on A4, as pdftotext reads it back with its layout; pages end in form feeds.
+async function printedText(page) {
+  const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
+  try {
+    writeFileSync(path.join(work, 'printed.pdf'), await page.pdf({ format: 'A4' }));
+    return execFileSync('pdftotext', ['-layout', path.join(work, 'printed.pdf'), '-'],
+      { encoding: 'utf8' });
+  } finally {
+    rmSync(work, { recursive: true, force: true });
+  }
+}
+
+// Types VALUE over what the field #ID holds and leaves it by Tab, as a user changes a setting.
+async function enter(page, id, value) {
+  await page.$eval(`#${id}`, (field) => field.select());
+  await page.keyboard.type(value);
+  await page.keyboard.press('Tab');
+}
+
+// Waits until the status says EXPECTED; a failure names WHAT.
+async function status(page, expected, what) {
+  try {
+    await page.waitForFunction((expected) =>
+      document.getElementById('akhir').textContent === expected, { timeout: 30000 }, expected);
+  } catch {
+    const shown = await page.$eval('#akhir', (line) => line.textContent);
+    fail(`${what}: the status is "${shown}", not "${expected}"`);
+  }
+}
+
 // Waits for the status that says the run has ended.
 async function ended(page, how) {
   try {
@@ -546,11 +576,7 @@ async function operations() {
   // Printed, each sheet starts a page, and a written sum keeps its columns: its rows, read back
   // by pdftotext, stand as the program writes them.
   if (browserName === 'Chromium') {
-    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
-    writeFileSync(path.join(work, 'sheets.pdf'), await sheet.pdf({ format: 'A4' }));
-    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
-      { encoding: 'utf8' });
-    rmSync(work, { recursive: true, force: true });
+    const printed = await printedText(sheet);
     const titles = /^Program Tavirel: (Lembar Soal|Kunci Jawaban)$/;
     const firsts = printed.split('\f').map((page) => page.trim().split('\n')[0]);
     const all = printed.split('\n').filter((line) => titles.test(line.trim()));
@@ -707,11 +733,7 @@ async function fractions() {
   }
   await axe(sheet, 'the sheets of fractions');
   if (browserName === 'Chromium') {
-    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
-    writeFileSync(path.join(work, 'sheets.pdf'), await sheet.pdf({ format: 'A4' }));
-    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
-      { encoding: 'utf8' });
-    rmSync(work, { recursive: true, force: true });
+    const printed = await printedText(sheet);
     const titles = /^Program Tavirel: (Lembar Soal|Kunci Jawaban)$/;
     const firsts = printed.split('\f').map((page) => page.trim().split('\n')[0]);
     const all = printed.split('\n').filter((line) => titles.test(line.trim()));
@@ -962,11 +984,7 @@ async function printed() {
   await prompt(page, HEADER[HEADER.length - 1]);
   await paste(page, '0\n'.repeat(10));
   await prompt(page, COBA_LAGI);
-  const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
-  writeFileSync(path.join(work, 'round.pdf'), await page.pdf({ format: 'A4' }));
-  const text = execFileSync('pdftotext', ['-layout', path.join(work, 'round.pdf'), '-'],
-    { encoding: 'utf8' });
-  rmSync(work, { recursive: true, force: true });
+  const text = await printedText(page);
   const first = text.split('\n').find((line) => line.trim() !== '');
   if (first?.trim() !== HEADER[0] || !text.includes('10 soal, benih 42') ||
     !text.includes('Soal 10 dari 10') || !text.includes('Benar 0 dari 10 soal.')) {
@@ -993,22 +1011,10 @@ async function sheets() {
   if (await focused(page) !== 'benih') {
     fail(`#lembar: the focus is on ${await focused(page)}, not on the seed`);
   }
-  const enter = async (id, value) => {
-    await page.$eval(`#${id}`, (field) => field.select());
-    await page.keyboard.type(value);
-    await page.keyboard.press('Tab');
-  };
   await page.select('#tingkat', '2');
-  await enter('benih', '42');
-  await enter('siswa', '003');
-  const status = 'Siap dicetak: 6 lembar.';
-  try {
-    await page.waitForFunction((status) => document.getElementById('akhir').textContent === status,
-      { timeout: 30000 }, status);
-  } catch {
-    const shown = await page.$eval('#akhir', (line) => line.textContent);
-    fail(`sheets: the status is "${shown}", not "${status}"`);
-  }
+  await enter(page, 'benih', '42');
+  await enter(page, 'siswa', '003');
+  await status(page, 'Siap dicetak: 6 lembar.', 'sheets');
   await check(page, 'sheets: the screen is what the program writes', sheetsWritten, true);
   const state = await page.evaluate(() => {
     const layar = document.getElementById('layar');
@@ -1022,11 +1028,7 @@ async function sheets() {
   }
   await axe(page, 'the sheets on the desktop');
   if (browserName === 'Chromium') {
-    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
-    writeFileSync(path.join(work, 'sheets.pdf'), await page.pdf({ format: 'A4' }));
-    const pages = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
-      { encoding: 'utf8' }).split('\f').filter((text) => text.trim() !== '');
-    rmSync(work, { recursive: true, force: true });
+    const pages = (await printedText(page)).split('\f').filter((text) => text.trim() !== '');
     const title = /Program Tavirel: (Lembar Soal|Kunci Jawaban)/g;
     const titles = pages.map((text) => text.trim().split('\n')[0]);
     const starts = titles.filter((first) => first.replace(title, '') === '').length;
@@ -1037,7 +1039,7 @@ async function sheets() {
     }
   }
 
-  await enter('soal', '101');
+  await enter(page, 'soal', '101');
   await check(page, 'a value out of range: the screen empty', [''], true);
   await page.waitForFunction(() => document.getElementById('salah-soal').textContent !== '',
     { timeout: 5000 }).catch(() => {});
@@ -1049,7 +1051,7 @@ async function sheets() {
       JSON.stringify(invalid));
   }
   await axe(page, 'the sheets with a value out of range');
-  await enter('soal', '2');
+  await enter(page, 'soal', '2');
   await page.click('#cetak-lembar');
   await page.click('#cetak-kunci');
   await check(page, 'no box ticked: the screen empty', [''], true);
@@ -1200,21 +1202,10 @@ async function choices() {
   if (JSON.stringify(await state()) !== '["#lembar&pilihan&pecahan",true,"pecahan"]') {
     fail(`#lembar&pilihan&pecahan: the address, "Pilihan ganda" and the kind are ${await state()}`);
   }
-  const enter = async (id, value) => {
-    await page.$eval(`#${id}`, (field) => field.select());
-    await page.keyboard.type(value);
-    await page.keyboard.press('Tab');
-  };
-  await enter('benih', '42');
-  await enter('siswa', '3');
-  const status = 'Siap dicetak: 7 lembar.';
-  try {
-    await page.waitForFunction((status) => document.getElementById('akhir').textContent === status,
-      { timeout: 30000 }, status);
-  } catch {
-    const shown = await page.$eval('#akhir', (line) => line.textContent);
-    fail(`multiple choice: the status is "${shown}", not "${status}"`);
-  }
+  await enter(page, 'benih', '42');
+  await enter(page, 'siswa', '3');
+  const ready = 'Siap dicetak: 7 lembar.';
+  await status(page, ready, 'multiple choice');
   const settings = ['--benih=42', '--soal=10', '--siswa=3', '--tingkat=1'];
   const sheetsWritten = written(['--lembar', '--kunci', '--pecahan', '--pilihan', ...settings]);
   if (!sheetsWritten.includes('Program Tavirel: Tabel Kunci') ||
@@ -1238,11 +1229,7 @@ async function choices() {
   await axe(page, 'multiple choice on the desktop');
   await assistive(page, [], 'multiple choice');
   if (browserName === 'Chromium') {
-    const work = mkdtempSync(path.join(tmpdir(), 'tavirel-print-'));
-    writeFileSync(path.join(work, 'sheets.pdf'), await page.pdf({ format: 'A4' }));
-    const printed = execFileSync('pdftotext', ['-layout', path.join(work, 'sheets.pdf'), '-'],
-      { encoding: 'utf8' });
-    rmSync(work, { recursive: true, force: true });
+    const printed = await printedText(page);
     const pages = printed.split('\f').filter((text) => text.trim() !== '');
     // A sheet of ten questions with their options takes two pages; each sheet starts one.
     const titled = pages.map((text) => text.trim().split('\n')[0])
@@ -1285,7 +1272,7 @@ async function choices() {
     fail(`after "Unduh untuk Moodle" the focus is on ${await focused(page)}`);
   }
   const after = await page.$eval('#akhir', (line) => line.textContent);
-  if (JSON.stringify(await screen(page)) !== JSON.stringify(screenBefore) || after !== status) {
+  if (JSON.stringify(await screen(page)) !== JSON.stringify(screenBefore) || after !== ready) {
     fail(`"Unduh untuk Moodle" disturbs the sheets on the screen, or the status "${after}"`);
   }
   await axe(page, 'multiple choice after a bank is saved');
@@ -1304,9 +1291,9 @@ async function choices() {
   await page.click('#cetak-kunci');
   await page.select('#jenis', 'hitung');
   await page.select('#tingkat', '2');
-  await enter('soal', '100');
-  await enter('siswa', '100');
-  await enter('benih', '007');
+  await enter(page, 'soal', '100');
+  await enter(page, 'siswa', '100');
+  await enter(page, 'benih', '007');
   const largest = 'tavirel-hitung-tingkat-2-benih-7.xml';
   const [saidLargest] = await bank(page, () => page.click('#moodle'));
   const savedLargest = await downloaded(largest);
