@@ -23,11 +23,6 @@ std::uint64_t hasil(const Hitungan &hitungan) {
     return hitung(hitungan).besar;
 }
 
-// The value of a digit as the digit table writes it.
-std::uint32_t nilai_digit(char c) {
-    return static_cast<std::uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
-}
-
 // The mistake of an operation's method, if it makes one: the numeral it gives and its reason.
 // a and b are the soal's numerals, the shorter with zeros in front up to the longer's length.
 void tambah_kesalahan_cara(DaftarKesalahan &daftar, const Hitungan &hitungan) {
@@ -49,8 +44,8 @@ void tambah_kesalahan_cara(DaftarKesalahan &daftar, const Hitungan &hitungan) {
         const bool tambah = hitungan.operasi == Operasi::tambah;
         sambung(kesalahan.alasan, tambah ? alasan_tanpa_simpanan : alasan_tanpa_pinjaman);
         for (std::size_t i = 0; i < lebar; ++i) {
-            const std::uint32_t x = nilai_digit(a.teks[i]);
-            const std::uint32_t y = nilai_digit(b.teks[i]);
+            const std::uint32_t x = nilai_digit_tabel(a.teks[i]);
+            const std::uint32_t y = nilai_digit_tabel(b.teks[i]);
             const std::uint32_t digit =
                 tambah ? (x + y) % static_cast<std::uint32_t>(basis) : (x > y ? x - y : y - x);
             sambung_angka(kesalahan.angka, digit, basis);
@@ -61,7 +56,7 @@ void tambah_kesalahan_cara(DaftarKesalahan &daftar, const Hitungan &hitungan) {
         sambung(kesalahan.alasan, alasan_tanpa_geser);
         std::uint64_t jumlah = 0;
         for (std::size_t i = 0; i < lebar; ++i) {
-            jumlah += std::uint64_t{hitungan.a} * nilai_digit(b.teks[i]);
+            jumlah += std::uint64_t{hitungan.a} * nilai_digit_tabel(b.teks[i]);
         }
         sambung_angka(kesalahan.angka, jumlah, basis);
         break;

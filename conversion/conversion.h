@@ -39,6 +39,11 @@ void sambung_angka(Baris &baris, std::uint64_t n, int basis, std::size_t lebar =
 // that value in parentheses: "F(15)".
 void sambung_digit(Baris &baris, std::uint32_t nilai);
 
+// The value of a digit as the digit table writes it, '0' to '9' and 'A' to 'F'.
+inline std::uint32_t nilai_digit_tabel(char c) {
+    return static_cast<std::uint32_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+}
+
 // Writes baris and an end of line.
 void tulis(const Baris &baris);
 

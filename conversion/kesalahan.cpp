@@ -9,17 +9,12 @@
 
 namespace {
 
-// The value of a digit as the digit table writes it.
-std::uint64_t nilai_karakter(char c) {
-    return static_cast<std::uint64_t>(c <= '9' ? c - '0' : c - 'A' + 10);
-}
-
 // The value of digit as a numeral of basis, or nothing where one of them is no digit of basis.
 std::optional<std::uint64_t> nilai_dalam(std::string_view digit, int basis) {
     const auto b = static_cast<std::uint64_t>(basis);
     std::uint64_t nilai = 0;
     for (const char c : digit) {
-        const std::uint64_t d = nilai_karakter(c);
+        const std::uint64_t d = nilai_digit_tabel(c);
         if (d >= b || nilai > (std::numeric_limits<std::uint64_t>::max() - d) / b) {
             return std::nullopt;
         }
@@ -46,7 +41,7 @@ void sambung_terbalik(Baris &baris, std::string_view teks) {
 // ke's.
 void belum_diubah(DaftarKesalahan &daftar, std::string_view soal, int ke) {
     for (const char c : soal) {
-        if (c != ',' && nilai_karakter(c) >= static_cast<std::uint64_t>(ke)) {
+        if (c != ',' && nilai_digit_tabel(c) >= static_cast<std::uint64_t>(ke)) {
             return;
         }
     }
@@ -63,7 +58,7 @@ void sambung_kelompok_kiri(Baris &baris, std::string_view bit, int basis) {
     for (std::size_t awal = 0; awal < bit.size(); awal += lebar) {
         std::uint64_t digit = 0;
         for (std::size_t i = awal; i < awal + lebar; ++i) {
-            digit = digit * 2 + (i < bit.size() ? nilai_karakter(bit[i]) : 0);
+            digit = digit * 2 + (i < bit.size() ? nilai_digit_tabel(bit[i]) : 0);
         }
         sambung_angka(baris, digit, basis);
     }
@@ -72,7 +67,7 @@ void sambung_kelompok_kiri(Baris &baris, std::string_view bit, int basis) {
 // Each digit of an octal or hexadecimal numeral in binary, without leading zeros, joined.
 void sambung_bit_tiap_digit(Baris &baris, std::string_view digit) {
     for (const char c : digit) {
-        sambung_angka(baris, nilai_karakter(c), basis_biner);
+        sambung_angka(baris, nilai_digit_tabel(c), basis_biner);
     }
 }
 

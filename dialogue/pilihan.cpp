@@ -7,11 +7,6 @@ namespace {
 
 constexpr char koma = ',';
 
-// The value of a digit as the digit table writes it.
-std::uint64_t nilai_digit(char c) {
-    return static_cast<std::uint64_t>(c <= '9' ? c - '0' : c - 'A' + 10);
-}
-
 // angka as the key writes a value: no leading zeros but one before the comma, and a fraction
 // without zeros at its end, without the comma where nothing is left of it.
 Baris rapikan(std::string_view angka) {
@@ -91,7 +86,7 @@ bool perubahan(std::string_view n, int basis, std::size_t k, Baris &hasil) {
         if (digit[i] == koma) {
             return true;
         }
-        const std::uint64_t d = nilai_digit(digit[i]);
+        const std::uint64_t d = nilai_digit_tabel(digit[i]);
         const auto terakhir = static_cast<std::uint64_t>(basis - 1);
         Baris ganti{};
         sambung_angka(ganti, d == terakhir ? d - 1 : d + 1, basis);
@@ -153,7 +148,7 @@ Satuan satuan(std::string_view angka, int basis) {
             setelah_koma = true;
             continue;
         }
-        hasil.nilai = hasil.nilai * static_cast<std::uint64_t>(basis) + nilai_digit(c);
+        hasil.nilai = hasil.nilai * static_cast<std::uint64_t>(basis) + nilai_digit_tabel(c);
         hasil.pecahan += setelah_koma ? 1 : 0;
     }
     return hasil;
